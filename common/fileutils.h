@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+// A thin layer over the platform's file calls. Operations that fail print one
+// line ("<what> GetLastError returned: <code>") to standard output and return
+// normally; callers that must know test the outcome with exists().
+#pragma once
+
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace FileUtils {
+
+class IOException : public std::exception
+{
+public:
+    // Appends " GetLastError returned: " and the platform's last-error code.
+    IOException(int code, std::string message);
+    explicit IOException(std::string message);
+
+    const char* what() const noexcept override;
+    int code() const noexcept;
+
+private:
+    std::string mMessage;
+    int mCode;
+};
+
+// Walks the entries of one directory, "." and ".." included.
+class DirectoryIterator
+{
+public:
+    explicit DirectoryIterator(std::string path);
+    ~DirectoryIterator();
+    DirectoryIterator(const DirectoryIterator&) = delete;
+    DirectoryIterator& operator=(const DirectoryIterator&) = delete;
+
+    bool next();
+    std::string name() const;
+    std::string path() const;
+    bool isDirectory() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+void copyFile(const std::string& source, const std::string& target);
+// Fails when newPath exists.
+void rename(const std::string& oldPath, const std::string& newPath);
+// Moves source onto target in one step, replacing target if it exists.
+void replaceFile(const std::string& source, const std::string& target);
+void createDirectory(const std::string& path);
+void createDirectories(const std::string& path);
+// A missing file is no failure.
+void removeFile(const std::string& path);
+void removeDirectory(const std::string& path);
+// One level deep: subfolders that are not empty stay, and so does the folder.
+void removeDirectoryAndFiles(const std::string& path);
+bool exists(const std::string& path);
+std::string fileName(const std::string& path);
+std::string currentDirectory();
+// Ends in "/" unless empty.
+std::string tempPath();
+// Cartaline's own folder; exists after the call.
+std::string appDataPath();
+std::string utf8ToLocal(const std::string& text);
+std::string localToUtf8(std::string text);
+std::wstring utf8ToWide(const std::string& text);
+std::string toForwardSlashes(std::string path);
+
+} // namespace FileUtils

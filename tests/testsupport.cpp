@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace testsupport {
+
+ScratchDir::ScratchDir()
+    : mDir(QDir::fromNativeSeparators(qEnvironmentVariable("TEMP", QDir::tempPath())) + QStringLiteral("/scratch-XXXXXX"))
+{
+    EXPECT_TRUE(mDir.isValid()) << mDir.errorString().toStdString();
+}
+
+std::string ScratchDir::path() const
+{
+    return mDir.path().toStdString();
+}
+
+std::string ScratchDir::file(const std::string& relative) const
+{
+    return path() + "/" + relative;
+}
+
+std::string readFile(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return bytes.toStdString();
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    const QString qpath = QString::fromStdString(path);
+    QDir().mkpath(QFileInfo(qpath).path());
+    QFile file(qpath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path;
+    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+}
+
+RunResult run(const std::string& program, const std::vector<std::string>& args,
+              const std::vector<std::string>& extraEnv, int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const std::string& entry : extraEnv) {
+        const auto eq = entry.find('=');
+        env.insert(QString::fromStdString(entry.substr(0, eq)), QString::fromStdString(entry.substr(eq + 1)));
+    }
+    process.setProcessEnvironment(env);
+    QStringList qargs;
+    for (const std::string& arg : args)
+        qargs << QString::fromStdString(arg);
+    process.start(QString::fromStdString(program), qargs);
+    RunResult result;
+    if (!process.waitForStarted(timeoutMs) || !process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "did not finish: " << program;
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    return result;
+}
+
+std::vector<std::string> unprivileged(const std::string& program, const std::vector<std::string>& args)
+{
+    std::vector<std::string> command;
+    if (runningAsRoot())
+        command = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+    command.push_back(program);
+    command.insert(command.end(), args.begin(), args.end());
+    return command;
+}
+
+bool runningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+} // namespace testsupport

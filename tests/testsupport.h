@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+// Helpers shared by the tests: scratch folders, files, privilege drops.
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A scratch folder below TEMP, removed with the object.
+class ScratchDir
+{
+public:
+    ScratchDir();
+    std::string path() const; // no trailing "/"
+    std::string file(const std::string& relative) const;
+
+private:
+    QTemporaryDir mDir;
+};
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+
+// Runs a program and collects its exit code and standard output.
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+RunResult run(const std::string& program, const std::vector<std::string>& args,
+              const std::vector<std::string>& extraEnv = {}, int timeoutMs = 30000);
+
+// The same command as an unprivileged user, so that file permissions bite
+// even when the tests run as root.
+std::vector<std::string> unprivileged(const std::string& program, const std::vector<std::string>& args);
+bool runningAsRoot();
+
+} // namespace testsupport
