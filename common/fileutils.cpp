@@ -1,32 +1,198 @@
-// stub: replaced by the file utilities
+// SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "fileutils.h"
+
+#include "fileutils_p.h"
+#include "writelog.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <initializer_list>
+#include <iostream>
+#include <string_view>
+
 namespace FileUtils {
-IOException::IOException(int code, std::string message) : mMessage(std::move(message)), mCode(code) {}
-IOException::IOException(std::string message) : mMessage(std::move(message)), mCode(0) {}
-const char* IOException::what() const noexcept { return mMessage.c_str(); }
-int IOException::code() const noexcept { return mCode; }
-struct DirectoryIterator::Impl {};
-DirectoryIterator::DirectoryIterator(std::string) {}
-DirectoryIterator::~DirectoryIterator() = default;
-bool DirectoryIterator::next() { return false; }
-std::string DirectoryIterator::name() const { return {}; }
-std::string DirectoryIterator::path() const { return {}; }
-bool DirectoryIterator::isDirectory() const { return false; }
-void copyFile(const std::string&, const std::string&) {}
-void rename(const std::string&, const std::string&) {}
-void replaceFile(const std::string&, const std::string&) {}
-void createDirectory(const std::string&) {}
-void createDirectories(const std::string&) {}
-void removeFile(const std::string&) {}
-void removeDirectory(const std::string&) {}
-void removeDirectoryAndFiles(const std::string&) {}
-bool exists(const std::string&) { return false; }
-std::string fileName(const std::string&) { return {}; }
-std::string currentDirectory() { return {}; }
-std::string tempPath() { return {}; }
-std::string appDataPath() { return {}; }
-std::string utf8ToLocal(const std::string& t) { return t; }
-std::string localToUtf8(std::string t) { return t; }
-std::wstring utf8ToWide(const std::string&) { return {}; }
-std::string toForwardSlashes(std::string p) { return p; }
+
+namespace {
+
+// Builds the message while keeping the failure's errno: allocating the text
+// must not change the numbers it reports.
+[[noreturn]] void fail(std::initializer_list<std::string_view> parts)
+{
+    const int error = errno;
+    std::string message;
+    for (const std::string_view part : parts)
+        message.append(part);
+    errno = error;
+    throw IOException(error, std::move(message));
 }
+
+// No failure leaves this layer: callers that need certainty test the outcome
+// with exists(), so the text only goes to standard output.
+template <typename Operation>
+void reportFailures(Operation&& operation)
+{
+    try {
+        operation();
+    } catch (const std::exception& e) {
+        std::cout << e.what() << "\n" << std::flush;
+    }
+}
+
+} // namespace
+
+IOException::IOException(int code, std::string message)
+    : mMessage(std::move(message))
+    , mCode(code)
+{
+    mMessage += " GetLastError returned: " + std::to_string(detail::lastErrorCode());
+}
+
+IOException::IOException(std::string message)
+    : IOException(errno, std::move(message))
+{
+}
+
+const char* IOException::what() const noexcept
+{
+    return mMessage.c_str();
+}
+
+int IOException::code() const noexcept
+{
+    return mCode;
+}
+
+std::string DirectoryIterator::path() const
+{
+    return mPath + "/" + name();
+}
+
+void copyFile(const std::string& source, const std::string& target)
+{
+    reportFailures([&] {
+        if (!detail::copyFile(source, target))
+            fail({"Failed to copy ", source, " to ", target});
+    });
+}
+
+void rename(const std::string& oldPath, const std::string& newPath)
+{
+    reportFailures([&] {
+        if (!detail::rename(oldPath, newPath))
+            fail({"Unable to rename ", oldPath, " to ", newPath});
+    });
+}
+
+void replaceFile(const std::string& source, const std::string& target)
+{
+    reportFailures([&] {
+        if (!detail::replaceFile(source, target))
+            fail({"Unable to replace ", target, " with ", source});
+    });
+}
+
+void createDirectory(const std::string& path)
+{
+    reportFailures([&] {
+        if (!detail::createDirectory(path))
+            fail({"Unable to create directory ", path});
+    });
+}
+
+void createDirectories(const std::string& path)
+{
+    // Every "/" ends a piece, so a trailing "/" yields a last, empty piece
+    // and a test of the path with its "/": both find the folder present.
+    std::string accumulated;
+    std::string::size_type start = 0;
+    while (true) {
+        const std::string::size_type slash = path.find('/', start);
+        accumulated.append(path, start, slash == std::string::npos ? std::string::npos : slash - start);
+        if (!accumulated.empty() && !exists(accumulated))
+            createDirectory(accumulated);
+        if (slash == std::string::npos)
+            break;
+        accumulated += '/';
+        start = slash + 1;
+    }
+}
+
+void removeFile(const std::string& path)
+{
+    reportFailures([&] {
+        if (!detail::removeFile(path))
+            fail({"Unable to remove file ", path});
+    });
+}
+
+void removeDirectory(const std::string& path)
+{
+    reportFailures([&] {
+        if (!detail::removeDirectory(path))
+            fail({"Unable to remove directory ", path});
+    });
+}
+
+void removeDirectoryAndFiles(const std::string& path)
+{
+    {
+        DirectoryIterator entries(path);
+        while (entries.next()) {
+            const std::string name = entries.name();
+            if (name == "." || name == "..")
+                continue;
+            if (entries.isDirectory())
+                removeDirectory(entries.path());
+            else
+                removeFile(entries.path());
+        }
+    }
+    removeDirectory(path);
+}
+
+std::string fileName(const std::string& path)
+{
+    const std::string::size_type separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+std::string currentDirectory()
+{
+    std::string path;
+    reportFailures([&] {
+        if (!detail::currentDirectory(path)) {
+            path.clear();
+            fail({"Failed to get current directory"});
+        }
+    });
+    return toForwardSlashes(path);
+}
+
+std::string tempPath()
+{
+    std::string path = detail::temporaryDirectory();
+    if (path.empty())
+        writeLog(LOG_ERROR, "FileUtils::tempPath", "getenv(TEMP) is empty");
+    else
+        path += '/';
+    return toForwardSlashes(localToUtf8(path));
+}
+
+std::string appDataPath()
+{
+    std::string path = detail::applicationDataDirectory();
+    if (path.empty())
+        path = tempPath();
+    path += "/Cartaline";
+    createDirectories(path);
+    return toForwardSlashes(path);
+}
+
+std::string toForwardSlashes(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+} // namespace FileUtils

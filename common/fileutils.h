@@ -25,7 +25,8 @@ private:
     int mCode;
 };
 
-// Walks the entries of one directory, "." and ".." included.
+// Walks the entries of one directory, "." and ".." included. A folder that
+// cannot be opened has no entries.
 class DirectoryIterator
 {
 public:
@@ -41,6 +42,7 @@ public:
 
 private:
     struct Impl;
+    std::string mPath;
     std::unique_ptr<Impl> d;
 };
 

@@ -1,1 +1,307 @@
-// stub
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "fileutils.h"
+
+#include "fileutils_p.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace FileUtils {
+
+namespace {
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd)
+        : mFd(fd)
+    {
+    }
+    ~FileDescriptor()
+    {
+        if (mFd >= 0) {
+            const int error = errno; // the caller reports the failure that came first
+            ::close(mFd);
+            errno = error;
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return mFd; }
+    bool valid() const { return mFd >= 0; }
+    bool close()
+    {
+        const int fd = mFd;
+        mFd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int mFd;
+};
+
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+bool writeAll(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+namespace detail {
+
+unsigned long windowsErrorCode(int error)
+{
+    switch (error) {
+    case ENOENT: return 2;   // ERROR_FILE_NOT_FOUND
+    case ENOTDIR: return 3;  // ERROR_PATH_NOT_FOUND
+    case EACCES:
+    case EPERM: return 5;    // ERROR_ACCESS_DENIED
+    case EBUSY:
+    case ETXTBSY: return 32; // ERROR_SHARING_VIOLATION
+    case ENOSPC: return 112; // ERROR_DISK_FULL
+    case EEXIST: return 183; // ERROR_ALREADY_EXISTS
+    default: return static_cast<unsigned long>(error);
+    }
+}
+
+unsigned long lastErrorCode()
+{
+    return windowsErrorCode(errno);
+}
+
+bool copyFile(const std::string& source, const std::string& target)
+{
+    const FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!in.valid())
+        return false;
+    struct stat sourceStat = {};
+    if (::fstat(in.get(), &sourceStat) != 0)
+        return false;
+    // Truncating the target would empty the source when both are one file.
+    struct stat targetStat = {};
+    if (::stat(target.c_str(), &targetStat) == 0 && targetStat.st_dev == sourceStat.st_dev
+        && targetStat.st_ino == sourceStat.st_ino) {
+        errno = EBUSY;
+        return false;
+    }
+    const mode_t mode = sourceStat.st_mode & 0777;
+    FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
+    if (!out.valid())
+        return false;
+    std::vector<char> buffer(64 * 1024);
+    while (true) {
+        const ssize_t count = ::read(in.get(), buffer.data(), buffer.size());
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (count == 0)
+            break;
+        if (!writeAll(out.get(), buffer.data(), static_cast<size_t>(count)))
+            return false;
+    }
+    // An existing target keeps its owner; it gets the source's permissions
+    // where we may set them, so a copied program stays executable.
+    ::fchmod(out.get(), mode);
+    return out.close();
+}
+
+bool rename(const std::string& oldPath, const std::string& newPath)
+{
+    return ::renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+bool replaceFile(const std::string& source, const std::string& target)
+{
+    return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+bool createDirectory(const std::string& path)
+{
+    return ::mkdir(path.c_str(), 0777) == 0;
+}
+
+bool removeFile(const std::string& path)
+{
+    // Unlike Windows, POSIX unlinks a running program or an open file, so
+    // there is no moving aside.
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool removeDirectory(const std::string& path)
+{
+    return ::rmdir(path.c_str()) == 0;
+}
+
+bool currentDirectory(std::string& path)
+{
+    std::vector<char> buffer(4096);
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            return false;
+        buffer.resize(buffer.size() * 2);
+    }
+    path = buffer.data();
+    return true;
+}
+
+std::string temporaryDirectory()
+{
+    for (const char* name : {"TEMP", "TMPDIR"}) {
+        std::string value = environment(name);
+        if (!value.empty())
+            return value;
+    }
+    return "/tmp";
+}
+
+std::string applicationDataDirectory()
+{
+    for (const char* name : {"APPDATA", "XDG_CONFIG_HOME"}) {
+        std::string value = environment(name);
+        if (!value.empty())
+            return value;
+    }
+    const std::string home = environment("HOME");
+    return home.empty() ? std::string() : home + "/.config";
+}
+
+} // namespace detail
+
+struct DirectoryIterator::Impl {
+    std::unique_ptr<DIR, DirCloser> dir;
+    std::string name;
+    bool isDirectory = false;
+};
+
+DirectoryIterator::DirectoryIterator(std::string path)
+    : mPath(std::move(path))
+    , d(std::make_unique<Impl>())
+{
+    d->dir.reset(::opendir(mPath.c_str()));
+}
+
+DirectoryIterator::~DirectoryIterator() = default;
+
+bool DirectoryIterator::next()
+{
+    if (!d->dir)
+        return false;
+    const dirent* entry = ::readdir(d->dir.get());
+    if (!entry)
+        return false;
+    d->name = entry->d_name;
+    if (entry->d_type == DT_UNKNOWN) {
+        // Some file systems leave the type to a stat; a link is not followed.
+        struct stat info = {};
+        d->isDirectory = ::fstatat(::dirfd(d->dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISDIR(info.st_mode);
+    } else {
+        d->isDirectory = entry->d_type == DT_DIR;
+    }
+    return true;
+}
+
+std::string DirectoryIterator::name() const
+{
+    return d->name;
+}
+
+bool DirectoryIterator::isDirectory() const
+{
+    return d->isDirectory;
+}
+
+bool exists(const std::string& path)
+{
+    struct stat info = {};
+    return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+}
+
+// Paths are UTF-8 throughout on POSIX; the code page is UTF-8.
+std::string utf8ToLocal(const std::string& text)
+{
+    return text;
+}
+
+std::string localToUtf8(std::string text)
+{
+    text.resize(std::char_traits<char>::length(text.c_str()));
+    return text;
+}
+
+std::wstring utf8ToWide(const std::string& text)
+{
+    std::wstring wide;
+    wide.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        size_t length = 0;
+        char32_t code = 0;
+        char32_t minimum = 0;
+        if (lead < 0x80) {
+            length = 1;
+            code = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            code = lead & 0x1F;
+            minimum = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            code = lead & 0x0F;
+            minimum = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            code = lead & 0x07;
+            minimum = 0x10000;
+        } else {
+            return {};
+        }
+        if (i + length > text.size())
+            return {};
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return {};
+            code = (code << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are refused.
+        if (code < minimum || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+            return {};
+        wide.push_back(static_cast<wchar_t>(code));
+        i += length;
+    }
+    return wide;
+}
+
+} // namespace FileUtils

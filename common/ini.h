@@ -32,3 +32,59 @@ enum CalKey : int {
     CAL_KEY_NOTIFICATION_SEARCH_VERSION_RETRY_SHOW_JORTEL = 17,
     CAL_KEY_SD_CARD_ALLOW_INFO = 20,
 };
+
+class INI
+{
+public:
+    using Section = std::map<std::string, std::string>;
+    using Sections = std::map<std::string, Section>;
+
+    struct LoadOptions {
+        bool logging = true;   // the "section:", "key:" and failure lines
+        bool writeBack = true; // rewrite the settings file after the load
+    };
+
+    // Defaults, then load(SETTINGS_FILE_PATH()), which writes the file back.
+    INI();
+    // The same with another settings file.
+    explicit INI(std::string settingsPath);
+    INI(std::string settingsPath, LoadOptions options);
+
+    // Defaults overlaid with the bytes of a settings file; touches no file.
+    static INI fromBytes(std::string_view bytes, LoadOptions options);
+
+    // Overlays the model with the file, then writes the model to the settings
+    // file, unless the file exists but could not be read to its end (or
+    // write-back is off). Never throws.
+    void load(const std::string& path);
+    // Overlays the model with the lines of a settings file held in memory.
+    void loadFromString(std::string_view bytes);
+    // Replaces the file with the model through a temporary file beside it, so
+    // a failure leaves the old file whole; a read-only or locked file is not
+    // replaced. Failures are logged, never thrown.
+    void write(const std::string& path) const;
+
+    // The file's text with "\n" line ends; text-mode streams make them the
+    // platform's own.
+    std::string serialize() const;
+    const Sections& sections() const { return mSections; }
+
+    // Empty when the section, the key or the number's name is absent.
+    std::string getValue(CalKey key, CalSection section) const;
+
+    static std::string sectionName(CalSection section);
+    static std::string keyName(CalKey key);
+
+protected:
+    // The value as it may appear in the log: a password's is masked.
+    static const char* loggableValue(const std::string& key, const std::string& value);
+
+private:
+    explicit INI(LoadOptions options);
+
+    void readLine(std::string_view line, Section*& current);
+
+    Sections mSections;
+    std::string mSettingsPath;
+    LoadOptions mOptions;
+};

@@ -18,7 +18,7 @@ namespace {
 constexpr int kMessageBufferSize = 1024;
 
 struct PendingLine {
-    QString fileName;
+    QDateTime time; // the name of the file follows once the application is named
     QByteArray line;
 };
 
@@ -56,6 +56,12 @@ const char* tagFor(int level)
     }
 }
 
+QString logFileName(const QDateTime& time)
+{
+    return QCoreApplication::applicationName() + QLatin1Char(' ') + time.toString(QStringLiteral("yyyy_MM_dd-hh"))
+        + QStringLiteral(".log");
+}
+
 bool appendLine(const QString& fileName, const QByteArray& line)
 {
     QDir().mkpath(logDir());
@@ -69,7 +75,7 @@ bool appendLine(const QString& fileName, const QByteArray& line)
 void flushPending()
 {
     for (const PendingLine& pending : pendingLines())
-        appendLine(pending.fileName, pending.line);
+        appendLine(logFileName(pending.time), pending.line);
     pendingLines().clear();
     pendingLines().shrink_to_fit();
 }
@@ -80,11 +86,11 @@ void writeLine(int level, const char* function, const char* message)
     if (level == LOG_DEBUG)
         return;
 
-    const QString dateTime = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
-    const QString fileName = QCoreApplication::applicationName() + QLatin1Char(' ')
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd-hh")) + QStringLiteral(".log");
-
+    // The clock is read inside the lock: the C library's time-zone set-up
+    // behind it is then never entered by two writers at once.
     std::lock_guard<std::mutex> lock(logMutex());
+    const QString dateTime = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    const QDateTime fileTime = QDateTime::currentDateTime();
     const bool haveApp = QCoreApplication::instance() != nullptr;
     if (logDir().isEmpty() && haveApp)
         logDir() = QCoreApplication::applicationDirPath() + QStringLiteral("/../") + QStringLiteral("log");
@@ -101,12 +107,12 @@ void writeLine(int level, const char* function, const char* message)
 
     if (logDir().isEmpty()) {
         if (toFile)
-            pendingLines().push_back({fileName, line});
+            pendingLines().push_back({fileTime, line});
     } else {
         if (!pendingLines().empty())
             flushPending();
         QDir().mkpath(logDir());
-        QFile file(logDir() + QLatin1Char('/') + fileName);
+        QFile file(logDir() + QLatin1Char('/') + logFileName(fileTime));
         if (!file.open(QIODevice::Append | QIODevice::Text))
             return;
         if (toFile)

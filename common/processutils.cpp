@@ -1,8 +1,28 @@
-// stub
+// SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "processutils.h"
+
 namespace ProcessUtils {
-int runWindows(const std::string&, const std::vector<std::string>&, bool) { return -8; }
-int runWindows(const std::string& p, const std::vector<std::string>& a) { return runWindows(p, a, true); }
-std::string buildCommandLine(const std::vector<std::string>&) { return {}; }
-void openURL(const std::string&) {}
+
+int runWindows(const std::string& program, const std::vector<std::string>& args)
+{
+    return runWindows(program, args, true);
 }
+
+std::string buildCommandLine(const std::vector<std::string>& args)
+{
+    // Windows splits the command line at blanks: an element holding one is
+    // quoted unless its caller quoted it already. Tabs are left alone, as are
+    // quotes inside an element.
+    std::string commandLine;
+    for (const std::string& arg : args) {
+        const bool quoted = !arg.empty() && arg.front() == '"' && arg.back() == '"';
+        if (!quoted && arg.find(' ') != std::string::npos)
+            commandLine += '"' + arg + '"';
+        else
+            commandLine += arg;
+        commandLine += ' ';
+    }
+    return commandLine;
+}
+
+} // namespace ProcessUtils

@@ -8,8 +8,8 @@
 namespace ProcessUtils {
 
 // 0 when started and noWait is set; otherwise the child's exit code once it
-// has ended (128 + signal number when a signal ended it), -1 when waiting
-// failed. -8 when the program could not be started.
+// has ended (on POSIX 128 + signal number when a signal ended it), -1 when
+// waiting failed. -8 when the program could not be started.
 int runWindows(const std::string& program, const std::vector<std::string>& args, bool noWait);
 int runWindows(const std::string& program, const std::vector<std::string>& args);
 
@@ -17,7 +17,8 @@ int runWindows(const std::string& program, const std::vector<std::string>& args)
 // unless they already are.
 std::string buildCommandLine(const std::vector<std::string>& args);
 
-// Opens the address with the user's browser; never through a shell.
+// Opens the address with the user's browser and returns at once; on Windows
+// through the shell's start command, the address protected only by quotes.
 void openURL(const std::string& url);
 
 } // namespace ProcessUtils

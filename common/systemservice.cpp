@@ -1,4 +1,29 @@
-// stub
+// SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "systemservice.h"
+
 #include "fileutils.h"
-const std::string& SETTINGS_FILE_PATH() { static const std::string p = FileUtils::appDataPath() + "/cal.ini"; return p; }
+#include "writelog.h"
+
+const std::string& SETTINGS_FILE_PATH()
+{
+    static const std::string path = FileUtils::appDataPath() + "/cal.ini";
+    return path;
+}
+
+SystemService::SystemService()
+{
+    writeLog(LOG_INFO, "SystemService::SystemService", "...");
+}
+
+SystemService::SystemService(std::string settingsPath)
+    : INI(std::move(settingsPath))
+{
+    writeLog(LOG_INFO, "SystemService::SystemService", "...");
+}
+
+void SystemService::getCalINI(CalKey key, std::string& value, CalSection section) const
+{
+    writeLog(LOG_INFO, "SystemService::getCalINI", "...");
+    value = getValue(key, section);
+    writeLog(LOG_INFO, "SystemService::getCalINI", "%s : [%s]", keyName(key).c_str(), loggableValue(keyName(key), value));
+}

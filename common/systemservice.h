@@ -8,3 +8,14 @@
 
 // appDataPath() + "/cal.ini", built on first use.
 const std::string& SETTINGS_FILE_PATH();
+
+// Loads and rewrites the settings file once, on construction.
+class SystemService : public INI
+{
+public:
+    SystemService();
+    explicit SystemService(std::string settingsPath);
+
+    // Sets value to the key of that section, empty when absent.
+    void getCalINI(CalKey key, std::string& value, CalSection section) const;
+};

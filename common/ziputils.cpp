@@ -1,6 +1,240 @@
-// stub
+// SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "ziputils.h"
-bool isSafeEntryName(std::string_view) { return false; }
-ZipUtils& ZipUtils::getInstance() { static ZipUtils z; return z; }
-ZipUtils::~ZipUtils() = default;
-bool ZipUtils::startUnZip(const std::string&, const std::string&, const std::string&) { return false; }
+
+#include "fileutils.h"
+#include "ziputils_p.h"
+
+#include <unzip.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+constexpr std::size_t kBufferSize = 4096;
+// "Version made by" names the host system in its upper byte; 3 is Unix, whose
+// archivers keep the file mode in the upper half of the external attributes.
+constexpr unsigned long kHostUnix = 3;
+constexpr unsigned kPermissionBits = 0777;
+
+std::string withForwardSlashes(std::string name)
+{
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
+
+int openCurrentEntry(unzFile zip, const std::string& password)
+{
+    return password.empty() ? unzOpenCurrentFile(zip) : unzOpenCurrentFilePassword(zip, password.c_str());
+}
+
+bool describeCurrentEntry(unzFile zip, unz_file_info& info, std::string& name)
+{
+    if (unzGetCurrentFileInfo(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+        return false;
+    std::vector<char> buffer(info.size_filename + 1, '\0');
+    if (unzGetCurrentFileInfo(zip, &info, buffer.data(), static_cast<uLong>(buffer.size()), nullptr, 0, nullptr, 0)
+        != UNZ_OK)
+        return false;
+    name.assign(buffer.data(), info.size_filename);
+    return true;
+}
+
+// Reads the open entry to its end, handing each block to sink when there is
+// one. False on a read or inflate error, or as soon as sink refuses bytes.
+bool readCurrentEntry(unzFile zip, std::ostream* sink)
+{
+    std::array<char, kBufferSize> buffer{};
+    int count = 0;
+    while ((count = unzReadCurrentFile(zip, buffer.data(), static_cast<unsigned>(buffer.size()))) > 0) {
+        if (sink && !sink->write(buffer.data(), count))
+            return false;
+    }
+    return count == 0;
+}
+
+unsigned unixMode(const unz_file_info& info)
+{
+    if ((info.version >> 8) != kHostUnix)
+        return 0;
+    return static_cast<unsigned>(info.external_fa >> 16) & kPermissionBits;
+}
+
+bool writeCurrentEntry(unzFile zip, const std::string& path, const unz_file_info& info)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    const bool read = readCurrentEntry(zip, &out);
+    out.close();
+    if (!read || out.fail())
+        return false;
+    const unsigned mode = unixMode(info);
+    return mode == 0 || applyUnixMode(path, mode);
+}
+
+} // namespace
+
+bool isSafeEntryName(std::string_view name)
+{
+    if (name.empty() || name.find('\0') != std::string_view::npos)
+        return false;
+    const std::string path = withForwardSlashes(std::string(name));
+    if (path.front() == '/')
+        return false;
+    if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0])))
+        return false;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        if (path.compare(start, end - start, "..") == 0)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool ZipUtils::Archive::open(const std::string& zipPath)
+{
+    reset();
+    mHandle = unzOpen(FileUtils::utf8ToLocal(zipPath).c_str());
+    return mHandle != nullptr;
+}
+
+void ZipUtils::Archive::reset()
+{
+    if (mHandle)
+        unzClose(mHandle);
+    mHandle = nullptr;
+}
+
+ZipUtils::Archive::~Archive()
+{
+    reset();
+}
+
+ZipUtils& ZipUtils::getInstance()
+{
+    static ZipUtils instance;
+    return instance;
+}
+
+bool ZipUtils::startUnZip(const std::string& zipPath, const std::string& destination, const std::string& password)
+{
+    const bool opened = open(zipPath, password);
+    const bool listed = listEntries();
+    // One name that would land outside the destination refuses the whole
+    // archive before anything is written.
+    const bool safe = std::all_of(mEntryNames.begin(), mEntryNames.end(), isSafeEntryName);
+    const bool extracted = safe && extractAll(destination);
+    close();
+    return opened && listed && extracted;
+}
+
+bool ZipUtils::testArchive(const std::string& zipPath, std::vector<std::string>* entryNames)
+{
+    Archive archive;
+    if (!archive.open(zipPath) || unzGoToFirstFile(archive.handle()) != UNZ_OK)
+        return false;
+    unzFile zip = archive.handle();
+    std::vector<std::string> names;
+    int next = UNZ_OK;
+    do {
+        if (unzOpenCurrentFile(zip) != UNZ_OK)
+            return false;
+        unz_file_info info{};
+        std::string name;
+        const bool good = describeCurrentEntry(zip, info, name) && isSafeEntryName(name) && readCurrentEntry(zip, nullptr);
+        if (unzCloseCurrentFile(zip) != UNZ_OK || !good)
+            return false;
+        names.push_back(withForwardSlashes(std::move(name)));
+        next = unzGoToNextFile(zip);
+    } while (next == UNZ_OK);
+    // Anything but the end of the list is a damaged central directory.
+    if (next != UNZ_END_OF_LIST_OF_FILE)
+        return false;
+    if (entryNames)
+        *entryNames = std::move(names);
+    return true;
+}
+
+bool ZipUtils::open(const std::string& zipPath, const std::string& password)
+{
+    mPassword = password;
+    mEntryNames.clear();
+    return mArchive.open(zipPath);
+}
+
+bool ZipUtils::listEntries()
+{
+    unzFile zip = mArchive.handle();
+    if (!zip || unzGoToFirstFile(zip) != UNZ_OK)
+        return false;
+    do {
+        if (openCurrentEntry(zip, mPassword) != UNZ_OK)
+            return false;
+        unz_file_info info{};
+        std::string name;
+        const bool described = describeCurrentEntry(zip, info, name);
+        unzCloseCurrentFile(zip);
+        if (!described)
+            return false;
+        mEntryNames.push_back(std::move(name));
+    } while (unzGoToNextFile(zip) == UNZ_OK);
+    return true;
+}
+
+bool ZipUtils::extractAll(const std::string& destination)
+{
+    unzFile zip = mArchive.handle();
+    if (destination.empty() || !zip)
+        return false;
+    std::string root = destination;
+    if (root.size() < 2 || root.compare(root.size() - 2, 2, "//") != 0)
+        root += '/';
+    if (unzGoToFirstFile(zip) != UNZ_OK)
+        return false;
+    bool ok = true;
+    do {
+        if (openCurrentEntry(zip, mPassword) != UNZ_OK)
+            return false;
+        unz_file_info info{};
+        std::string name;
+        if (!describeCurrentEntry(zip, info, name) || !isSafeEntryName(name)) {
+            unzCloseCurrentFile(zip);
+            return false;
+        }
+        const std::string path = root + withForwardSlashes(name);
+        createParentDirectories(path);
+        if (path.back() == '/') {
+            std::error_code error;
+            ok = readCurrentEntry(zip, nullptr) && std::filesystem::is_directory(path, error);
+        } else {
+            ok = writeCurrentEntry(zip, path, info);
+        }
+        if (unzCloseCurrentFile(zip) != UNZ_OK)
+            return false;
+    } while (ok && unzGoToNextFile(zip) == UNZ_OK);
+    return ok;
+}
+
+void ZipUtils::close()
+{
+    mPassword.clear();
+    mEntryNames.clear();
+    mArchive.reset();
+}
+
+void ZipUtils::createParentDirectories(const std::string& path)
+{
+    // Every prefix up to a "/" in turn; existing folders and roots fail
+    // harmlessly, and a real failure shows when the file is opened.
+    for (std::size_t slash = path.find('/'); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        std::error_code ignored;
+        std::filesystem::create_directory(path.substr(0, slash + 1), ignored);
+    }
+}

@@ -1,2 +1,290 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "ziputils.h"
+
+#include "testsupport.h"
+
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
-TEST(ziputils, Placeholder) {}
+#include <zip.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using testsupport::ScratchDir;
+using testsupport::readFile;
+
+namespace {
+
+enum class Damage { None, BadCrc, BadDeflate };
+
+struct Entry {
+    std::string name;
+    std::string data;
+    unsigned long unixMode = 0; // 0: made on a host that records no mode
+    std::string password = {};
+    Damage damage = Damage::None;
+};
+
+// zip.h takes names as C strings, so a NUL in a name is patched into the
+// finished archive in place of a placeholder byte.
+void writeZip(const std::string& path, const std::vector<Entry>& entries)
+{
+    std::vector<std::pair<std::string, std::string>> patches;
+    zipFile zip = zipOpen(path.c_str(), APPEND_STATUS_CREATE);
+    ASSERT_NE(zip, nullptr);
+    for (const Entry& entry : entries) {
+        zip_fileinfo info{};
+        info.external_fa = entry.unixMode << 16;
+        const auto size = static_cast<unsigned>(entry.data.size());
+        const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()), size);
+        const bool raw = entry.damage != Damage::None;
+        std::string name = entry.name;
+        std::replace(name.begin(), name.end(), '\0', '\x01');
+        if (name != entry.name)
+            patches.emplace_back(name, entry.name);
+        ASSERT_EQ(zipOpenNewFileInZip4(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                       entry.damage == Damage::BadCrc ? 0 : Z_DEFLATED, Z_DEFAULT_COMPRESSION, raw,
+                                       -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
+                                       entry.password.empty() ? nullptr : entry.password.c_str(), crc,
+                                       entry.unixMode ? (3 << 8) | 20 : 20, 0),
+                  ZIP_OK);
+        ASSERT_EQ(zipWriteInFileInZip(zip, entry.data.data(), size), ZIP_OK);
+        if (raw)
+            ASSERT_EQ(zipCloseFileInZipRaw(zip, size, entry.damage == Damage::BadCrc ? crc ^ 1 : crc), ZIP_OK);
+        else
+            ASSERT_EQ(zipCloseFileInZip(zip), ZIP_OK);
+    }
+    ASSERT_EQ(zipClose(zip, nullptr), ZIP_OK);
+    if (patches.empty())
+        return;
+    std::string bytes = readFile(path);
+    for (const auto& [placeholder, name] : patches) {
+        for (auto at = bytes.find(placeholder); at != std::string::npos; at = bytes.find(placeholder, at + 1))
+            bytes.replace(at, name.size(), name);
+    }
+    testsupport::writeFile(path, bytes);
+}
+
+// Everything below root, folders ending in "/", sorted.
+std::vector<std::string> tree(const std::string& root)
+{
+    std::vector<std::string> paths;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error))
+        paths.push_back(fs::relative(it->path(), root).generic_string() + (it->is_directory() ? "/" : ""));
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+unsigned modeOf(const std::string& path)
+{
+    return static_cast<unsigned>(fs::status(path).permissions()) & 07777;
+}
+
+bool unzip(const std::string& zip, const std::string& destination, const std::string& password = {})
+{
+    return ZipUtils::getInstance().startUnZip(zip, destination, password);
+}
+
+void PrintTo(const Entry& entry, std::ostream* out)
+{
+    *out << entry.name << (entry.damage == Damage::BadCrc ? " with a bad CRC" : " with a bad deflate stream");
+}
+
+const Entry kBadCrc{"three.txt", "third entry", 0, {}, Damage::BadCrc};
+const Entry kBadDeflate{"three.txt", std::string(16, '\xff'), 0, {}, Damage::BadDeflate};
+
+} // namespace
+
+TEST(ziputils, ExtractsTreeWithImpliedFoldersAndBackslashNames)
+{
+    ScratchDir scratch;
+    const std::string zip = scratch.file("package.zip");
+    writeZip(zip, {{"top.txt", "top"}, {"bin/sub/tool", std::string(10000, 'x')}, {"a\\b\\c.txt", "abc"}, {"empty/", ""}});
+    const std::vector<std::string> expected{"a/", "a/b/", "a/b/c.txt", "bin/", "bin/sub/", "bin/sub/tool", "empty/", "top.txt"};
+    // A destination that does not exist yet, without and with a trailing "/".
+    for (const std::string folder : {"out", "out2/"}) {
+        const std::string destination = scratch.file(folder);
+        ASSERT_TRUE(unzip(zip, destination)) << destination;
+        EXPECT_EQ(tree(destination), expected);
+        EXPECT_EQ(readFile(destination + "/bin/sub/tool"), std::string(10000, 'x'));
+        EXPECT_EQ(readFile(destination + "/a/b/c.txt"), "abc");
+    }
+}
+
+TEST(ziputils, SecondExtractionReplacesEarlierFiles)
+{
+    ScratchDir scratch;
+    writeZip(scratch.file("old.zip"), {{"f.txt", "a longer old content"}});
+    writeZip(scratch.file("new.zip"), {{"f.txt", "new"}});
+    ASSERT_TRUE(unzip(scratch.file("old.zip"), scratch.file("out")));
+    ASSERT_TRUE(unzip(scratch.file("new.zip"), scratch.file("out")));
+    EXPECT_EQ(readFile(scratch.file("out/f.txt")), "new");
+}
+
+TEST(ziputils, MissingEmptyOrForeignArchiveFailsAndCreatesNothing)
+{
+    ScratchDir scratch;
+    writeZip(scratch.file("empty.zip"), {});
+    testsupport::writeFile(scratch.file("text.zip"), "not an archive");
+    for (const std::string name : {"missing.zip", "empty.zip", "text.zip"}) {
+        EXPECT_FALSE(unzip(scratch.file(name), scratch.file("out"))) << name;
+        EXPECT_FALSE(ZipUtils::testArchive(scratch.file(name), nullptr)) << name;
+        EXPECT_FALSE(fs::exists(scratch.file("out"))) << name;
+    }
+}
+
+class DamagedEntry : public testing::TestWithParam<Entry> {};
+
+TEST_P(DamagedEntry, StopsAtDamagedEntryKeepingEarlierOnesWhole)
+{
+    ScratchDir scratch;
+    const std::string zip = scratch.file("package.zip");
+    writeZip(zip, {{"one.txt", "first"}, {"two.txt", std::string(5000, '2')}, GetParam(), {"four.txt", "fourth"}});
+    std::vector<std::string> names{"untouched"};
+    EXPECT_FALSE(ZipUtils::testArchive(zip, &names));
+    EXPECT_EQ(names, std::vector<std::string>{"untouched"});
+    EXPECT_EQ(tree(scratch.path()), std::vector<std::string>{"package.zip"});
+
+    EXPECT_FALSE(unzip(zip, scratch.file("out")));
+    EXPECT_EQ(readFile(scratch.file("out/one.txt")), "first");
+    EXPECT_EQ(readFile(scratch.file("out/two.txt")), std::string(5000, '2'));
+    EXPECT_FALSE(fs::exists(scratch.file("out/four.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(ziputils, DamagedEntry, testing::Values(kBadCrc, kBadDeflate));
+
+// "{abs}" stands for an absolute path inside the scratch folder.
+class HostileName : public testing::TestWithParam<std::string> {};
+
+TEST_P(HostileName, RefusesEntryOutsideDestinationWritingNothing)
+{
+    ScratchDir scratch;
+    std::string name = GetParam();
+    if (name.rfind("{abs}", 0) == 0)
+        name.replace(0, 5, scratch.path());
+    EXPECT_FALSE(isSafeEntryName(name));
+    const std::string zip = scratch.file("package.zip");
+    writeZip(zip, {{"good.txt", "good"}, {name, "hostile"}, {"after.txt", "after"}});
+    fs::create_directories(scratch.file("d1/d2/dest"));
+    const std::vector<std::string> before = tree(scratch.path());
+
+    EXPECT_FALSE(ZipUtils::testArchive(zip, nullptr));
+    EXPECT_FALSE(unzip(zip, scratch.file("d1/d2/dest")));
+    EXPECT_EQ(tree(scratch.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(ziputils, HostileName,
+                         testing::Values("../outside.txt", "{abs}/outside/x", "C:/x", "c:x", "a/../../x",
+                                         "a\\..\\..\\x", "\\x", "..", "",
+                                         std::string("..\0/x", 5)));
+
+TEST(ziputils, AcceptsNamesThatOnlyLookLikeParents)
+{
+    ScratchDir scratch;
+    writeZip(scratch.file("package.zip"), {{"..a/x", "1"}, {"b../y", "2"}, {"./c...", "3"}});
+    ASSERT_TRUE(unzip(scratch.file("package.zip"), scratch.file("out")));
+    EXPECT_EQ(tree(scratch.file("out")),
+              (std::vector<std::string>{"..a/", "..a/x", "b../", "b../y", "c..."}));
+}
+
+// The program never passes a password, and Debian's minizip cannot decrypt
+// anyway: an encrypted entry must fail rather than leave scrambled bytes.
+TEST(ziputils, RefusesEncryptedEntryReadWithoutPassword)
+{
+    ScratchDir scratch;
+    const std::string zip = scratch.file("package.zip");
+    writeZip(zip, {{"plain.txt", "plain"}, {"secret.txt", std::string(3000, 's'), 0, "pw"}});
+    EXPECT_FALSE(ZipUtils::testArchive(zip, nullptr));
+    EXPECT_FALSE(unzip(zip, scratch.file("out")));
+    EXPECT_EQ(readFile(scratch.file("out/plain.txt")), "plain");
+}
+
+// The child copy of this program that unzipUnprivileged starts runs only the
+// extraction and answers through its exit code: 0 true, 1 false, 3 when it
+// cannot even read the archive (which would prove nothing).
+void extractIfChild()
+{
+    const QByteArray job = qgetenv("ZIPUTILS_TEST_UNZIP");
+    if (job.isEmpty())
+        return;
+    const std::string zip = job.left(job.indexOf('\n')).toStdString();
+    const std::string destination = job.mid(job.indexOf('\n') + 1).toStdString();
+    if (!ZipUtils::testArchive(zip, nullptr))
+        std::_Exit(3);
+    std::_Exit(unzip(zip, destination) ? 0 : 1);
+}
+
+int unzipUnprivileged(const std::string& zip, const std::string& destination)
+{
+    const std::vector<std::string> command = testsupport::unprivileged(
+        QCoreApplication::applicationFilePath().toStdString(),
+        {"--gtest_filter=" + std::string(testing::UnitTest::GetInstance()->current_test_info()->test_suite_name()) +
+         "." + testing::UnitTest::GetInstance()->current_test_info()->name()});
+    const testsupport::RunResult result = testsupport::run(
+        command.front(), {command.begin() + 1, command.end()}, {"ZIPUTILS_TEST_UNZIP=" + zip + "\n" + destination});
+    return result.exitCode;
+}
+
+TEST(ziputils, ReportsFailureWhenFileCannotBeWritten)
+{
+    extractIfChild();
+    ScratchDir scratch;
+    fs::permissions(scratch.path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    writeZip(scratch.file("files.zip"), {{"a.txt", "a"}, {"sub/b.txt", "b"}});
+    writeZip(scratch.file("folder.zip"), {{"empty/", ""}});
+    fs::create_directory(scratch.file("locked"));
+    fs::permissions(scratch.file("locked"), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                                fs::perms::others_exec);
+    for (const std::string zip : {"files.zip", "folder.zip"}) {
+        fs::permissions(scratch.file(zip), fs::perms::owner_read | fs::perms::others_read);
+        EXPECT_EQ(unzipUnprivileged(scratch.file(zip), scratch.file("locked")), 1) << zip;
+        EXPECT_TRUE(tree(scratch.file("locked")).empty());
+    }
+}
+
+TEST(ziputils, ReportsFailureWhenDiskIsFull)
+{
+    ScratchDir scratch;
+    ASSERT_TRUE(fs::is_character_file("/dev/full"));
+    // Small enough to sit in the stream's buffer until the file is closed.
+    writeZip(scratch.file("package.zip"), {{"full", "fits in the buffer"}});
+    EXPECT_FALSE(unzip(scratch.file("package.zip"), "/dev"));
+}
+
+TEST(ziputils, KeepsUnixPermissionBitsButNeverSetUid)
+{
+    ScratchDir scratch;
+    writeZip(scratch.file("package.zip"),
+             {{"run.sh", "#!/bin/sh\n", 0100755}, {"suid", "x", 0104755}, {"private", "p", 0100600}, {"dos.txt", "d"}});
+    ASSERT_TRUE(unzip(scratch.file("package.zip"), scratch.file("out")));
+    EXPECT_EQ(modeOf(scratch.file("out/run.sh")), 0755u);
+    EXPECT_EQ(modeOf(scratch.file("out/suid")), 0755u);
+    EXPECT_EQ(modeOf(scratch.file("out/private")), 0600u);
+    EXPECT_EQ(modeOf(scratch.file("out/dos.txt")) & 0111u, 0u);
+}
+
+TEST(ziputils, TestArchiveRefusesDamagedCentralDirectory)
+{
+    ScratchDir scratch;
+    writeZip(scratch.file("package.zip"), {{"one.txt", "1"}, {"two.txt", "2"}});
+    std::string bytes = readFile(scratch.file("package.zip"));
+    const std::string centralHeader("PK\x01\x02", 4);
+    bytes[bytes.find(centralHeader, bytes.find(centralHeader) + 1)] = 'X';
+    testsupport::writeFile(scratch.file("package.zip"), bytes);
+    EXPECT_FALSE(ZipUtils::testArchive(scratch.file("package.zip"), nullptr));
+}
+
+TEST(ziputils, TestArchiveListsNamesWithoutWriting)
+{
+    ScratchDir scratch;
+    writeZip(scratch.file("package.zip"), {{"a\\b.txt", "b"}, {"dir/", ""}, {"c.txt", std::string(9000, 'c')}});
+    std::vector<std::string> names;
+    ASSERT_TRUE(ZipUtils::testArchive(scratch.file("package.zip"), &names));
+    EXPECT_EQ(names, (std::vector<std::string>{"a/b.txt", "dir/", "c.txt"}));
+    EXPECT_EQ(tree(scratch.path()), std::vector<std::string>{"package.zip"});
+}
