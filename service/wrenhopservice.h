@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+// The update service: manifest, selection, download, installation, restart.
+#pragma once
+
+#include "wrenhopscript.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace FileUtils {
+class IOException;
+}
+
+namespace wrenhop::service {
+
+enum WrenhopState : int {
+    STATE_IDLE = 1,
+    STATE_START_DOWNLOAD = 2,
+    STATE_DOWNLOAD_PROGRESS = 3,
+    STATE_DOWNLOAD_COMPLETE = 4,
+    STATE_START_INSTALL = 5,
+    STATE_INSTALL_PROGRESS = 6,
+    STATE_INSTALL_COMPLETE = 7,
+    STATE_REMOVE_TEMP_FILES = 8,
+    STATE_RESTART_APPLICATION = 9,
+    STATE_FINISH = 10,
+    STATE_NO_UPDATE_FILE = 11,
+    STATE_NO_NETWORK = 12,
+    STATE_UPDATE_FAIL_RETRY = 13,
+};
+
+// The service's listener. Called synchronously on the service's worker
+// threads (download: 3, 4, 12, 13; installation: 7, 13).
+class IWrenhopService
+{
+public:
+    virtual void onStateChanged(const int& state, double value) = 0;
+
+protected:
+    ~IWrenhopService() = default;
+};
+
+// FileUtils::tempPath() + "CaL", built once.
+const std::string& DOWNLOAD_DIR_PATH();
+
+class WrenhopService
+{
+public:
+    static WrenhopService& getInstance();
+
+    WrenhopService(const WrenhopService&) = delete;
+    WrenhopService& operator=(const WrenhopService&) = delete;
+
+    void setListener(IWrenhopService* listener);
+    // Reads the manifest from the download folder (once per process).
+    void initialize();
+    // Drops the manifest read so far and reads it again; for tests that run
+    // several updates in one process.
+    void reloadManifest();
+
+    bool findScriptPackageFromXml();
+    bool findScriptFileFromXml();
+
+    // Each starts a detached worker thread and returns at once.
+    void runDownloadThread();
+    void runInstallThread();
+
+    // Waits until no worker thread of the service is left (their final
+    // report has returned). True when none is left within the timeout. Never
+    // call it from inside a listener call: that thread is a worker itself.
+    bool waitForWorkers(std::chrono::milliseconds timeout);
+
+    bool removeTempFiles();
+    void removeBackups();
+    void removeDownloadFiles();
+    // False when Cartaline was started; true when it was not.
+    bool restartCartaline();
+
+    void backupFile(const std::string& path);
+    void restoreBackups();
+
+    std::string getDownloadDirPath() const;
+    std::string getDownloadUrl() const;
+    std::string getReleaseVersion();
+    std::string getIOExceptionMessage(const FileUtils::IOException& e) const;
+
+    std::string getUpdaterFolderName() const;
+    std::string getPackageFolderName() const;
+    std::string getMainExecutableName() const;
+    std::string getManifestFileName() const;
+    std::string getPlatformName() const;
+
+    const std::string& getInstallPath() const { return mInstallPath; }
+    // For tests and tools that run outside an installation.
+    void setInstallPath(const std::string& path) { mInstallPath = path; }
+    const ScriptPackage& getScriptPackage() const { return mScriptPackage; }
+    const ScriptFile& getScriptFile() const { return mScriptFile; }
+
+    // The install path for an application folder: its last component is
+    // removed when it is "package" (*found true); otherwise the folder is
+    // returned unchanged (*found false).
+    static std::string installPathFromApplicationDir(const std::string& applicationDir, bool* found);
+
+private:
+    WrenhopService();
+    ~WrenhopService();
+
+    void download();
+    void install();
+    bool installArchive(const std::string& downloadFilePath, const std::string& unzipDirPath);
+    bool installPlainFile(const std::string& downloadFilePath, const std::string& targetPath);
+    bool applyExecPermissions(const std::string& path);
+    void rollBack();
+    void report(int state, double value);
+    void workerStarted();
+    void workerFinished();
+
+    IWrenhopService* mListener = nullptr;
+    std::string mInstallPath;
+    double mProgress = 0.0;
+    std::unique_ptr<WrenhopScript> mScript;
+    ReleaseInfo mReleaseInfo;
+    ScriptPackage mScriptPackage;
+    ScriptFile mScriptFile;
+    std::map<std::string, std::string> mBackups;
+    // What the running installation created, so that a failure can take it
+    // away again: files, and folders deepest last.
+    std::vector<std::string> mCreatedFiles;
+    std::vector<std::string> mCreatedDirectories;
+
+    std::mutex mWorkerMutex;
+    std::condition_variable mWorkerDone;
+    int mWorkers = 0;
+};
+
+} // namespace wrenhop::service
