@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "wrenhopmanager.h"
+
+#include "fileutils.h"
+#include "scenecontroller.h"
+#include "wrenhopservice.h"
+#include "writelog.h"
+
+#include <QMetaObject>
+#include <QTime>
+
+#include <filesystem>
+#include <fstream>
+#include <ios>
+#include <utility>
+
+using wrenhop::service::WrenhopService;
+namespace ws = wrenhop::service;
+
+namespace {
+
+constexpr const char* kStateMachine = "WrenhopManager::onStateMachine";
+
+// The scene controller is a GUI-thread object: a worker's write is queued to
+// it, so the scenes see the writes in the order the states made them and no
+// worker ever touches its fields. On the GUI thread the write is immediate.
+template <typename Write>
+void onSceneThread(SceneController* controller, Write write)
+{
+    QMetaObject::invokeMethod(controller, std::move(write), Qt::AutoConnection);
+}
+
+int toPercent(double value)
+{
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+const std::string& ERROR_LOG_FILE_PATH()
+{
+    static const std::string path = FileUtils::appDataPath() + "/error_log1.log";
+    return path;
+}
+
+class WrenhopManager::Impl final : public wrenhop::service::IWrenhopService
+{
+public:
+    void onStateChanged(const int& state, double value) override
+    {
+        WrenhopManager::getInstance().onStateMachine(state, value);
+    }
+};
+
+WrenhopManager& WrenhopManager::getInstance()
+{
+    static WrenhopManager instance;
+    return instance;
+}
+
+WrenhopManager::WrenhopManager()
+{
+    writeLog(LOG_INFO, "WrenhopManager::WrenhopManager", "Constructor");
+    mImpl = std::make_unique<Impl>();
+    mSceneController = nullptr;
+    mCurrentVersionCartaline.clear();
+    WrenhopService& service = WrenhopService::getInstance();
+    service.setListener(mImpl.get());
+    service.initialize();
+    mSceneController = SceneController::getInstance();
+}
+
+WrenhopManager::~WrenhopManager()
+{
+    writeLog(LOG_INFO, "WrenhopManager::~WrenhopManager", "Destructor");
+    mSceneController = nullptr;
+}
+
+void WrenhopManager::setCurrentVersionCartaline(const std::string& version)
+{
+    if (&version != &mCurrentVersionCartaline)
+        mCurrentVersionCartaline = version;
+    writeLog(LOG_INFO, "WrenhopManager::setCurrentVersionCartaline", "mCurrentVersionCartaline: %s",
+             mCurrentVersionCartaline.c_str());
+}
+
+bool WrenhopManager::waitForWorkers(std::chrono::milliseconds timeout)
+{
+    return WrenhopService::getInstance().waitForWorkers(timeout);
+}
+
+void WrenhopManager::setDownloadProgress(int percent)
+{
+    if (!mSceneController) {
+        writeLog(LOG_ERROR, kStateMachine, "Get Instance(mSceneController) Error");
+        return;
+    }
+    SceneController* controller = mSceneController;
+    onSceneThread(controller, [controller, percent] { controller->setDownloadProgressBar(percent); });
+}
+
+void WrenhopManager::setInstallProgress(int percent)
+{
+    if (!mSceneController) {
+        writeLog(LOG_ERROR, kStateMachine, "Get Instance(mSceneController) Error");
+        return;
+    }
+    SceneController* controller = mSceneController;
+    onSceneThread(controller, [controller, percent] { controller->setInstallProgressBar(percent); });
+}
+
+void WrenhopManager::showScene(const char* sceneQmlUrl)
+{
+    SceneController* controller = mSceneController;
+    const QString url = QString::fromLatin1(sceneQmlUrl);
+    onSceneThread(controller, [controller, url] { controller->setSceneQmlUrl(url); });
+}
+
+void WrenhopManager::finish()
+{
+    SceneController* controller = mSceneController;
+    onSceneThread(controller, [controller] { controller->sendFinishComplete(); });
+}
+
+void WrenhopManager::onStateMachine(int state, double value)
+{
+    const std::lock_guard<std::recursive_mutex> lock(mRunMutex);
+    WrenhopService& service = WrenhopService::getInstance();
+    while (state != 0) {
+        writeLog(LOG_INFO, kStateMachine, "run onStateMachine (state:%d)", state);
+        int next = 0;
+        switch (state) {
+        case ws::STATE_IDLE:
+            break;
+        case ws::STATE_START_DOWNLOAD: {
+            if (!service.findScriptPackageFromXml()) {
+                next = ws::STATE_NO_UPDATE_FILE;
+                break;
+            }
+            const std::string downloadDirPath = service.getDownloadDirPath();
+            if (!FileUtils::exists(downloadDirPath))
+                FileUtils::createDirectories(downloadDirPath);
+            if (FileUtils::exists(downloadDirPath)) {
+                service.runDownloadThread();
+                next = ws::STATE_DOWNLOAD_PROGRESS;
+            } else {
+                writeLog(LOG_ERROR, kStateMachine, "mkpath fail: %s", downloadDirPath.c_str());
+                next = ws::STATE_UPDATE_FAIL_RETRY;
+            }
+            break;
+        }
+        case ws::STATE_DOWNLOAD_PROGRESS:
+            setDownloadProgress(toPercent(value));
+            break;
+        case ws::STATE_DOWNLOAD_COMPLETE:
+            setDownloadProgress(toPercent(value));
+            next = ws::STATE_START_INSTALL;
+            break;
+        case ws::STATE_START_INSTALL:
+            if (!service.findScriptFileFromXml()) {
+                next = ws::STATE_NO_UPDATE_FILE;
+                break;
+            }
+            showScene("qrc:/qml/Proc_Installing.qml");
+            service.runInstallThread();
+            next = ws::STATE_INSTALL_PROGRESS;
+            break;
+        case ws::STATE_INSTALL_PROGRESS:
+            setInstallProgress(toPercent(value));
+            break;
+        case ws::STATE_INSTALL_COMPLETE:
+            setInstallProgress(toPercent(value));
+            writeErrorLog("D:1", "LOV:" + mCurrentVersionCartaline + ",LNV:" + service.getReleaseVersion());
+            next = ws::STATE_REMOVE_TEMP_FILES;
+            break;
+        case ws::STATE_REMOVE_TEMP_FILES:
+            service.removeTempFiles();
+            next = ws::STATE_RESTART_APPLICATION;
+            break;
+        case ws::STATE_RESTART_APPLICATION:
+            service.restartCartaline();
+            next = ws::STATE_FINISH;
+            break;
+        case ws::STATE_FINISH:
+            finish();
+            break;
+        case ws::STATE_NO_UPDATE_FILE: {
+            const std::string url = service.getDownloadUrl();
+            const std::string version = service.getReleaseVersion();
+            writeErrorLog("E:2", "LOV:" + mCurrentVersionCartaline + ",LNV:" + version + ",ED:404,FP:" + url);
+            showScene("qrc:/qml/Noti_NoUpdateFile.qml");
+            break;
+        }
+        case ws::STATE_NO_NETWORK:
+            writeErrorLog("E:1", "PS:99,ED:1000");
+            showScene("qrc:/qml/Noti_NoNetworkConnection.qml");
+            break;
+        case ws::STATE_UPDATE_FAIL_RETRY:
+            showScene("qrc:/qml/Noti_UpdateFailRetry.qml");
+            break;
+        default:
+            writeLog(LOG_DEBUG, kStateMachine, "unknown state: %d", state);
+            break;
+        }
+        if (next == 0)
+            break;
+        state = next;
+        value = 0.0;
+    }
+    writeLog(LOG_INFO, kStateMachine, "exit onStateMachine (state:%d)", state);
+}
+
+void WrenhopManager::writeErrorLog(std::string code, std::string info)
+{
+    std::ofstream file;
+    file.exceptions(std::ios_base::failbit | std::ios_base::badbit);
+    try {
+        // u8path: the path is UTF-8; Windows opens it as UTF-16.
+        const std::string path = ERROR_LOG_FILE_PATH();
+        file.open(std::filesystem::u8path(path), std::ios_base::out | std::ios_base::app);
+        // Qt's clock instead of localtime(), which is not safe on a worker
+        // thread; the text is the same as strftime's "%H:%M:%S".
+        const std::string time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
+        const bool success = code == "D:1";
+        file << '[' << code << ",T:" << time << ',' << info << ']';
+        if (success)
+            file << "[WH-SUCCESS]";
+        file << std::endl;
+        file.close();
+    } catch (const std::ios_base::failure& e) {
+        writeLog(LOG_ERROR, "WrenhopManager::writeErrorLog", "writeFile open Exception: %s", e.what());
+        file.exceptions(std::ios_base::goodbit);
+        if (file.is_open())
+            file.close();
+    }
+}

@@ -1,0 +1,362 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "scenecontroller.h"
+
+#include "testsupport.h"
+
+#include <QFile>
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kTuningScenes[] = {
+    "qrc:/qml/Proc_Downloading.qml",
+    "qrc:/qml/Noti_NoNetworkConnection.qml",
+    "qrc:/qml/Noti_NoUpdateFile.qml",
+    "qrc:/qml/Noti_UpdateStopped.qml",
+    "qrc:/qml/Noti_UpdateFailRetry.qml",
+};
+
+// The one instance is shared by every case; each starts from the profile
+// that the constructor leaves.
+class SceneControllerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        c = SceneController::getInstance();
+        c->setRetryHook({});
+        c->setSceneQmlUrl(QString());
+        c->setBrandType(0);
+        c->setRegionType(0);
+        c->setCurrentLanguageValue(0);
+        c->setTuningSceneIndex(-1);
+    }
+
+    SceneController* c = nullptr;
+};
+
+TEST_F(SceneControllerTest, MetaObjectHasThePropertiesInOrder)
+{
+    struct Expected {
+        const char* name;
+        const char* type;
+        const char* notify;
+    };
+    const std::vector<Expected> expected = {
+        {"qsSceneQmlUrl", "QString", "sceneQmlUrlChanged()"},
+        {"nCurrentLanguage", "QString", "currentLanguageChanged()"},
+        {"nCurrentLanguageValue", "int", "currentLanguageValueChanged()"},
+        {"nRefFontInfo", "QString", "refFontInfoChanged()"},
+        {"nFontInfo", "QString", "fontInfoChanged()"},
+        {"nBrandType", "int", "brandChanged()"},
+        {"nRegionType", "int", "regionChanged()"},
+        {"nLayoutMirroringEnabled", "bool", "layoutMirroringEnabledChanged()"},
+        {"nDownloadProgressBar", "int", "downloadProgressBarChanged()"},
+        {"nInstallProgressBar", "int", "installProgressBarChanged()"},
+        {"nTuningSceneIndex", "int", "tuningSceneIndexChanged()"},
+    };
+    const QMetaObject* meta = c->metaObject();
+    EXPECT_STREQ(meta->className(), "SceneController");
+    ASSERT_EQ(meta->propertyCount() - meta->propertyOffset(), static_cast<int>(expected.size()));
+    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
+        const QMetaProperty property = meta->property(meta->propertyOffset() + i);
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_STREQ(property.name(), expected[i].name);
+        EXPECT_STREQ(property.typeName(), expected[i].type);
+        EXPECT_TRUE(property.isReadable());
+        EXPECT_TRUE(property.isWritable());
+        ASSERT_TRUE(property.hasNotifySignal());
+        EXPECT_EQ(property.notifySignal().methodSignature().toStdString(), expected[i].notify);
+    }
+}
+
+TEST_F(SceneControllerTest, MetaObjectHasTheSignalsAndSlotsInOrder)
+{
+    struct Expected {
+        QMetaMethod::MethodType kind;
+        const char* returnType;
+        const char* signature;
+    };
+    const auto signal = QMetaMethod::Signal;
+    const auto slot = QMetaMethod::Slot;
+    const std::vector<Expected> expected = {
+        {signal, "void", "sceneQmlUrlChanged()"},
+        {signal, "void", "currentLanguageChanged()"},
+        {signal, "void", "currentLanguageValueChanged()"},
+        {signal, "void", "languageChanged(QString)"},
+        {signal, "void", "refFontInfoChanged()"},
+        {signal, "void", "fontInfoChanged()"},
+        {signal, "void", "brandChanged()"},
+        {signal, "void", "regionChanged()"},
+        {signal, "void", "layoutMirroringEnabledChanged()"},
+        {signal, "void", "downloadProgressBarChanged()"},
+        {signal, "void", "installProgressBarChanged()"},
+        {signal, "void", "tuningSceneIndexChanged()"},
+        {slot, "void", "initialize()"},
+        {slot, "void", "sendFinishComplete()"},
+        {slot, "QString", "sendOpenUrlRequest(int)"},
+        {slot, "void", "sendRetryUpdate()"},
+        {slot, "int", "getTuningSceneIndex()"},
+        {slot, "void", "setTuningSceneIndex(int)"},
+        {slot, "void", "setTuningScene(int)"},
+        {slot, "void", "setNextTuningScene()"},
+        {slot, "void", "setPrevTuningScene()"},
+        {slot, "int", "getStringWidth(QString,int,bool)"},
+        {slot, "int", "getStringWidth(QString,int)"},
+    };
+    const QMetaObject* meta = c->metaObject();
+    ASSERT_EQ(meta->methodCount() - meta->methodOffset(), static_cast<int>(expected.size()));
+    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
+        const QMetaMethod method = meta->method(meta->methodOffset() + i);
+        SCOPED_TRACE(expected[i].signature);
+        EXPECT_EQ(method.methodSignature().toStdString(), expected[i].signature);
+        EXPECT_EQ(method.methodType(), expected[i].kind);
+        EXPECT_STREQ(method.typeName(), expected[i].returnType);
+        if (method.methodType() == slot) {
+            EXPECT_EQ(method.access(), QMetaMethod::Public);
+        }
+    }
+    EXPECT_EQ(meta->method(meta->methodOffset() + 3).parameterNames().value(0).toStdString(), "languageId");
+}
+
+// Every write notifies, also one that leaves the value as it was: the scenes
+// rely on it to reload a scene that is already shown.
+class NotifyOnEveryWrite : public SceneControllerTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(NotifyOnEveryWrite, WriteOfTheSameValueStillNotifies)
+{
+    const QMetaObject* meta = c->metaObject();
+    const QMetaProperty property = meta->property(meta->indexOfProperty(GetParam()));
+    ASSERT_TRUE(property.isValid());
+    const QVariant value = property.read(c);
+    QSignalSpy spy(c, property.notifySignal());
+    ASSERT_TRUE(spy.isValid());
+    ASSERT_TRUE(property.write(c, value));
+    ASSERT_TRUE(property.write(c, value));
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(property.read(c), value);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllProperties, NotifyOnEveryWrite,
+                         ::testing::Values("qsSceneQmlUrl", "nCurrentLanguage", "nCurrentLanguageValue",
+                                           "nRefFontInfo", "nFontInfo", "nBrandType", "nRegionType",
+                                           "nLayoutMirroringEnabled", "nDownloadProgressBar",
+                                           "nInstallProgressBar", "nTuningSceneIndex"));
+
+TEST_F(SceneControllerTest, StartsWithTheBrandFontAndTuningOff)
+{
+    const QVector<QString>& scenes = c->tuningSceneQmlUrls();
+    ASSERT_EQ(scenes.size(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(scenes.at(i).toStdString(), kTuningScenes[i]);
+    EXPECT_EQ(c->getFontInfo().toStdString(), "qrc:/Resource/fonts/JortelSansTextGlobal-Regular.otf");
+}
+
+// One tuning step: the index it starts from, the step, the index and scene
+// it must end at, and whether the scene was set.
+struct TuningStep {
+    const char* name;
+    int startIndex;
+    enum Action { Set, Next, Prev } action;
+    int argument;
+    int expectedIndex;
+    bool sceneSet;
+};
+
+void PrintTo(const TuningStep& step, std::ostream* os)
+{
+    *os << step.name;
+}
+
+class TuningNavigation : public SceneControllerTest, public ::testing::WithParamInterface<TuningStep>
+{
+};
+
+TEST_P(TuningNavigation, StepsWithoutWrappingAndWithoutIndexSignal)
+{
+    const TuningStep& step = GetParam();
+    if (step.startIndex >= 0)
+        c->setTuningScene(step.startIndex);
+    const QString sceneBefore = c->getSceneQmlUrl();
+    QSignalSpy sceneSpy(c, &SceneController::sceneQmlUrlChanged);
+    QSignalSpy indexSpy(c, &SceneController::tuningSceneIndexChanged);
+
+    switch (step.action) {
+    case TuningStep::Set: c->setTuningScene(step.argument); break;
+    case TuningStep::Next: c->setNextTuningScene(); break;
+    case TuningStep::Prev: c->setPrevTuningScene(); break;
+    }
+
+    EXPECT_EQ(c->getTuningSceneIndex(), step.expectedIndex);
+    EXPECT_EQ(indexSpy.count(), 0);
+    EXPECT_EQ(sceneSpy.count(), step.sceneSet ? 1 : 0);
+    if (step.sceneSet) {
+        EXPECT_EQ(c->getSceneQmlUrl().toStdString(), kTuningScenes[step.expectedIndex]);
+    } else {
+        EXPECT_EQ(c->getSceneQmlUrl(), sceneBefore);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, TuningNavigation,
+    ::testing::Values(TuningStep{"SetFirst", -1, TuningStep::Set, 0, 0, true},
+                      TuningStep{"SetNoUpdateFile", -1, TuningStep::Set, 2, 2, true},
+                      TuningStep{"SetLast", 1, TuningStep::Set, 4, 4, true},
+                      TuningStep{"SetPastTheEnd", 1, TuningStep::Set, 5, 1, false},
+                      TuningStep{"SetNegative", 3, TuningStep::Set, -1, 3, false},
+                      TuningStep{"NextFromFirst", 0, TuningStep::Next, 0, 1, true},
+                      TuningStep{"NextStaysAtLast", 4, TuningStep::Next, 0, 4, false},
+                      TuningStep{"NextWhileOff", -1, TuningStep::Next, 0, -1, false},
+                      TuningStep{"PrevFromLast", 4, TuningStep::Prev, 0, 3, true},
+                      TuningStep{"PrevStaysAtFirst", 0, TuningStep::Prev, 0, 0, false},
+                      TuningStep{"PrevWhileOff", -1, TuningStep::Prev, 0, -1, false}),
+    [](const ::testing::TestParamInfo<TuningStep>& info) { return std::string(info.param.name); });
+
+TEST_F(SceneControllerTest, LeavingTuningModeKeepsTheScene)
+{
+    c->setTuningScene(3);
+    QSignalSpy indexSpy(c, &SceneController::tuningSceneIndexChanged);
+    QSignalSpy sceneSpy(c, &SceneController::sceneQmlUrlChanged);
+    c->setTuningSceneIndex(-1);
+    EXPECT_EQ(indexSpy.count(), 1);
+    EXPECT_EQ(sceneSpy.count(), 0);
+    EXPECT_EQ(c->getSceneQmlUrl().toStdString(), kTuningScenes[3]);
+    c->setNextTuningScene();
+    EXPECT_EQ(c->getTuningSceneIndex(), -1);
+}
+
+TEST_F(SceneControllerTest, StringWidthIsZeroForEmptyTextAndGrowsWithIt)
+{
+    EXPECT_EQ(c->getStringWidth(QString(), 20), 0);
+    EXPECT_EQ(c->getStringWidth(QString(), 20, true), 0);
+    const int one = c->getStringWidth(QStringLiteral("Wrenhop"), 20);
+    const int two = c->getStringWidth(QStringLiteral("WrenhopWrenhop"), 20);
+    EXPECT_GT(one, 0);
+    EXPECT_GT(two, one);
+    EXPECT_GE(c->getStringWidth(QStringLiteral("Wrenhop"), 40), one);
+}
+
+TEST_F(SceneControllerTest, RetryShowsTheDownloadingSceneBeforeTheHookRuns)
+{
+    c->setSceneQmlUrl(QStringLiteral("qrc:/qml/Noti_UpdateFailRetry.qml"));
+    QString sceneInHook;
+    int calls = 0;
+    c->setRetryHook([&] {
+        sceneInHook = c->getSceneQmlUrl();
+        ++calls;
+    });
+    c->sendRetryUpdate();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(sceneInHook.toStdString(), kTuningScenes[0]);
+}
+
+TEST_F(SceneControllerTest, RetryWithoutHookOnlySwitchesTheScene)
+{
+    QSignalSpy sceneSpy(c, &SceneController::sceneQmlUrlChanged);
+    c->sendRetryUpdate();
+    EXPECT_EQ(sceneSpy.count(), 1);
+    EXPECT_EQ(c->getSceneQmlUrl().toStdString(), kTuningScenes[0]);
+}
+
+// A browser stand-in first in PATH: ProcessUtils::openURL starts "xdg-open"
+// through PATH, and this one appends its argument to a file.
+class OpenUrl : public SceneControllerTest
+{
+protected:
+    void SetUp() override
+    {
+        SceneControllerTest::SetUp();
+        mRecord = mDir.file("opened.txt");
+        const std::string script = mDir.file("xdg-open");
+        testsupport::writeFile(script, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + mRecord + "'\n");
+        QFile::setPermissions(QString::fromStdString(script),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup
+                                  | QFile::ExeOther | QFile::ReadGroup | QFile::ReadOther);
+        mOldPath = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(mDir.path()) + ':' + mOldPath);
+    }
+
+    void TearDown() override
+    {
+        qputenv("PATH", mOldPath);
+    }
+
+    std::string opened() const
+    {
+        return testsupport::readFile(mRecord);
+    }
+
+    testsupport::ScratchDir mDir;
+    std::string mRecord;
+    QByteArray mOldPath;
+};
+
+struct UrlRow {
+    const char* name;
+    int urlType;
+    int brand;
+    int region;
+    int language;
+    const char* url;
+};
+
+void PrintTo(const UrlRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class OpenUrlTable : public OpenUrl, public ::testing::WithParamInterface<UrlRow>
+{
+};
+
+TEST_P(OpenUrlTable, BuildsOpensAndReturnsTheAddress)
+{
+    const UrlRow& row = GetParam();
+    c->setBrandType(row.brand);
+    c->setRegionType(row.region);
+    c->setCurrentLanguageValue(row.language);
+
+    EXPECT_EQ(c->sendOpenUrlRequest(row.urlType).toStdString(), row.url);
+    if (*row.url) {
+        const std::string expected = std::string(row.url) + "\n";
+        for (int waited = 0; opened() != expected && waited < 30000; waited += 10)
+            QTest::qWait(10);
+        EXPECT_EQ(opened(), expected);
+    } else {
+        // Nothing to open: give a wrongly started browser time to show up.
+        QTest::qWait(300);
+        EXPECT_EQ(opened(), "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, OpenUrlTable,
+    ::testing::Values(
+        UrlRow{"JortelGuide", 0, 0, 0, 2, "http://www.jortel.example.com/KR/ko/updateGuide/01"},
+        UrlRow{"ZevanCustomerCentre", 1, 1, 1, 0, "http://www.zevan.example.com/US/en/csCenter"},
+        UrlRow{"QuorraCustomerCentre", 1, 2, 3, 12, "http://www.quorra.example.com/EU/de/csCenter"},
+        UrlRow{"UnknownRegionLeavesEmptySegment", 0, 0, -1, 0, "http://www.jortel.example.com//en/updateGuide/01"},
+        UrlRow{"UnknownLanguageIsNil", 1, 2, 10, 14, "http://www.quorra.example.com/IN/nil/csCenter"},
+        UrlRow{"ZevanGuideCanadianFrench", 0, 1, 2, 8, "http://www.zevan.example.com/CA/f1/updateGuide/01"},
+        UrlRow{"JortelCustomerCentreTurkish", 1, 0, 5, 21, "http://www.jortel.example.com/TR/tr/csCenter"},
+        UrlRow{"QuorraGuideArabic", 0, 2, 9, 3, "http://www.quorra.example.com/ME/ar/updateGuide/01"},
+        UrlRow{"LanguageAboveTableIsNil", 1, 0, 10, 22, "http://www.jortel.example.com/IN/nil/csCenter"},
+        UrlRow{"RegionAboveTableIsEmpty", 1, 1, 11, 7, "http://www.zevan.example.com//pt/csCenter"},
+        UrlRow{"OtherTypeIsBareScheme", 2, 1, 4, 17, "http://"},
+        UrlRow{"OtherTypeIgnoresBrand", 7, 9, 0, 0, "http://"},
+        UrlRow{"UnknownBrandGivesNothing", 0, 3, 0, 0, ""},
+        UrlRow{"NegativeBrandGivesNothing", 1, -1, 0, 0, ""}),
+    [](const ::testing::TestParamInfo<UrlRow>& info) { return std::string(info.param.name); });
+
+} // namespace
