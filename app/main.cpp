@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "startup.h"
 #include "systemservice.h"
 #include "writelog.h"
 
@@ -55,6 +56,5 @@ int main(int argc, char* argv[])
 
     const std::string version = argv[2];
     const std::string mode = argv[3];
-    writeLog(LOG_INFO, "main", "version: %s, mode: %s", version.c_str(), mode.c_str());
-    return 0;
+    return runStartup(&app, version, mode);
 }

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+// A user-name and password prompt; nothing in the workflow shows it.
+import QtQuick 2.9
+import QtQuick.Layouts 1.3
+import QtQuick.Controls 2.2
+import QtQuick.Controls.Material 2.1
+import QtQuick.Controls.Universal 2.1
+import "common"
+import "system"
+
+ApplicationWindow {
+    id: idAppWindow
+    width: 500
+    height: 250
+    opacity: 1
+    visible: true
+    flags: Qt.FramelessWindowHint | Qt.Window
+    color: "transparent"
+    font.family: idCalFont.name
+    font.pixelSize: 10
+    font.capitalization: Font.Capitalize
+
+    DLTLog { id: dltLog }
+    QmlUtil { id: qmlUtil }
+    ImageInfo { id: imageInfo }
+    SystemInfo { id: systemInfo }
+
+    FontLoader {
+        id: idCalFont
+        source: SceneController.nFontInfo
+    }
+
+    Image {
+        x: 0
+        y: 0
+        source: imageInfo.imgBgUpdaterAlert
+    }
+
+    Text {
+        id: idTitle
+        objectName: "title"
+        x: 19
+        y: 13
+        width: 460
+        height: 24
+        font.family: idCalFont.name
+        font.pixelSize: 18
+        color: "#4b4e52"
+        text: idString.LID_PC_60000_01
+    }
+
+    // Declared before the texts and buttons, which stay above it: dragging
+    // anywhere else moves the frameless window.
+    MouseArea {
+        anchors.fill: parent
+        property point pressPosition
+
+        onPressed: function(mouse) { pressPosition = Qt.point(mouse.x, mouse.y) }
+        onPositionChanged: function(mouse) {
+            idAppWindow.x += mouse.x - pressPosition.x
+            idAppWindow.y += mouse.y - pressPosition.y
+        }
+    }
+
+    Shortcut {
+        sequence: "Ctrl+Shift+F9"
+        onActivated: {
+            if (SceneController.nTuningSceneIndex !== -1) {
+                dltLog.hlog(systemInfo.iLOG_INFO, "Wrenhop UI/UX tuning end and close")
+                SceneController.nTuningSceneIndex = -1
+                SceneController.sendFinishComplete()
+            } else {
+                dltLog.hlog(systemInfo.iLOG_INFO, "Wrenhop UI/UX tuning start")
+                SceneController.setTuningScene(0)
+            }
+        }
+    }
+    Shortcut {
+        sequence: StandardKey.MoveToPreviousPage
+        onActivated: {
+            dltLog.hlog(systemInfo.iLOG_INFO, "Key PageUp pressed")
+            SceneController.setNextTuningScene()
+        }
+    }
+    Shortcut {
+        sequence: StandardKey.MoveToNextPage
+        onActivated: {
+            dltLog.hlog(systemInfo.iLOG_INFO, "Key PageDown pressed")
+            SceneController.setPrevTuningScene()
+        }
+    }
+
+    Text {
+        id: idText1
+        objectName: "LID_PC_60200_01"
+        x: 19
+        y: 48
+        width: 460
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        font.family: idCalFont.name
+        font.pixelSize: 14
+        color: "#4b4352"
+        text: idString.LID_PC_60200_01 + "\n" + idString.LID_PC_60200_16
+    }
+
+    GridLayout {
+        x: 70
+        y: 98
+        width: 360
+        columns: 2
+        rowSpacing: 6
+        columnSpacing: 10
+        LayoutMirroring.enabled: SceneController.nLayoutMirroringEnabled
+        LayoutMirroring.childrenInherit: true
+
+        Text {
+            font.family: idCalFont.name
+            font.pixelSize: 14
+            color: "#4b4352"
+            text: idString.LID_PC_60200_02
+        }
+        TextField {
+            id: idUserName
+            Layout.fillWidth: true
+            Layout.preferredHeight: 32
+            font.family: idCalFont.name
+            font.pixelSize: 14
+            font.capitalization: Font.MixedCase
+            selectByMouse: true
+        }
+        Text {
+            font.family: idCalFont.name
+            font.pixelSize: 14
+            color: "#4b4352"
+            text: idString.LID_PC_60200_03
+        }
+        TextField {
+            id: idPassword
+            Layout.fillWidth: true
+            Layout.preferredHeight: 32
+            font.family: idCalFont.name
+            font.pixelSize: 14
+            font.capitalization: Font.MixedCase
+            echoMode: TextInput.Password
+            selectByMouse: true
+        }
+    }
+
+    Row {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 187
+        height: 34
+        spacing: 10
+        LayoutMirroring.enabled: SceneController.nLayoutMirroringEnabled
+
+        CommonButtonTypeConfirm {
+            text: idString.LID_PC_60200_05
+            clickable: idUserName.length > 0 && idPassword.length > 0
+            onClicked: dltLog.hlog(systemInfo.iLOG_INFO, "Proc_InputAuth confirmed")
+        }
+        CommonButtonTypeCancel {
+            text: idString.LID_PC_60100_16
+            onClicked: dltLog.hlog(systemInfo.iLOG_INFO, "Proc_InputAuth cancelled")
+        }
+    }
+}
