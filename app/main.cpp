@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "latencyprobe.h"
 #include "startup.h"
 #include "systemservice.h"
+#include "wrenhopmanager.h"
+#include "wrenhopservice.h"
 #include "writelog.h"
 
 #include <QApplication>
@@ -30,6 +33,8 @@ void makeProcessDpiUnaware()
 void touchProcessPaths()
 {
     SETTINGS_FILE_PATH();
+    ERROR_LOG_FILE_PATH();
+    wrenhop::service::DOWNLOAD_DIR_PATH();
 }
 
 } // namespace
@@ -56,5 +61,6 @@ int main(int argc, char* argv[])
 
     const std::string version = argv[2];
     const std::string mode = argv[3];
+    const LatencyProbe latencyProbe;
     return runStartup(&app, version, mode);
 }
