@@ -4,17 +4,16 @@
 #include "fileutils.h"
 #include "httpclient.h"
 #include "processutils.h"
+#include "streamingfile.h"
 #include "wrenhopservice_p.h"
 #include "writelog.h"
 #include "ziputils.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <thread>
 
@@ -300,14 +299,13 @@ void WrenhopService::download()
         return;
     }
 
-    std::ofstream stream(FileUtils::utf8ToLocal(partialPath), std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!stream) {
+    StreamingFile file(partialPath);
+    if (!file.isOpen()) {
         writeLog(LOG_ERROR, DOWNLOAD_TASK, "cannot create download file: %s", partialPath.c_str());
         report(STATE_UPDATE_FAIL_RETRY, 0.0);
         return;
     }
 
-    QCryptographicHash hash(QCryptographicHash::Sha1);
     std::int64_t received = 0;
     bool tooLarge = false;
     bool writeFailed = false;
@@ -331,16 +329,14 @@ void WrenhopService::download()
             tooLarge = true;
             return false;
         }
-        if (!stream.write(data.data(), static_cast<std::streamsize>(data.size()))) {
+        if (!file.append(data)) {
             writeFailed = true;
             return false;
         }
-        hash.addData(data.data(), static_cast<int>(data.size()));
         received += length;
         return true;
     });
-    stream.close();
-    if (!stream)
+    if (!file.finish())
         writeFailed = true;
 
     const auto fail = [&](int state, double value) {
@@ -372,7 +368,7 @@ void WrenhopService::download()
         fail(STATE_UPDATE_FAIL_RETRY, 0.0);
         return;
     }
-    const std::string actualSha1 = hash.result().toHex().toStdString();
+    const std::string actualSha1 = file.sha1Hex();
     if (!sha1.empty() && actualSha1 != sha1) {
         writeLog(LOG_ERROR, DOWNLOAD_TASK, "sha1 mismatch: %s expected %s, received %s", url.c_str(), sha1.c_str(),
                  actualSha1.c_str());

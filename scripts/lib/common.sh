@@ -10,7 +10,7 @@ WRENHOP_PACKAGES=(
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
     qml-module-qtquick-controls qml-module-qtquick-controls2 qml-module-qtquick-templates2
     qml-module-qtquick-particles2 qml-module-qtqml-models2
-    libcurl4-openssl-dev libtinyxml2-dev libminizip-dev zlib1g-dev
+    libcurl4-openssl-dev libssl-dev libtinyxml2-dev libminizip-dev zlib1g-dev
     libgtest-dev libgmock-dev libcpp-httplib-dev
     util-linux procps
     fonts-liberation2 fonts-lato fonts-cantarell fonts-nanum fonts-noto-core fonts-dejavu-core

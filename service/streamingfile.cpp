@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "streamingfile.h"
+
+#include "fileutils.h"
+
+#include <openssl/evp.h>
+
+#include <cstring>
+
+namespace wrenhop::service {
+
+namespace {
+
+// Large enough to keep the hand-over cheap, small enough that the whole
+// queue stays a few MiB whatever the package size.
+constexpr std::size_t kBlockSize = 256 * 1024;
+constexpr std::size_t kMaxQueuedBlocks = 8;
+
+} // namespace
+
+struct StreamingFile::Sha1 {
+    struct ContextFree {
+        void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
+    };
+    std::unique_ptr<EVP_MD_CTX, ContextFree> context{EVP_MD_CTX_new()};
+};
+
+StreamingFile::StreamingFile(const std::string& path)
+    : mFileOwner(std::fopen(FileUtils::utf8ToLocal(path).c_str(), "wb"))
+    , mFile(mFileOwner.get())
+    , mSha1(std::make_unique<Sha1>())
+{
+    if (!mFile)
+        return;
+    if (!mSha1->context || EVP_DigestInit_ex(mSha1->context.get(), EVP_sha1(), nullptr) != 1) {
+        mFileOwner.reset();
+        mFile = nullptr;
+        return;
+    }
+    // The block size does the buffering; stdio would only copy once more.
+    std::setvbuf(mFile, nullptr, _IONBF, 0);
+    mCurrent.reserve(kBlockSize);
+    mWriter = std::thread(&StreamingFile::run, this);
+}
+
+StreamingFile::~StreamingFile()
+{
+    finish();
+}
+
+bool StreamingFile::failed() const
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    return mWriteFailed;
+}
+
+bool StreamingFile::append(std::string_view data)
+{
+    if (!mFile || failed())
+        return false;
+    while (!data.empty()) {
+        const std::size_t room = kBlockSize - mCurrent.size();
+        const std::size_t take = std::min(room, data.size());
+        mCurrent.insert(mCurrent.end(), data.data(), data.data() + take);
+        data.remove_prefix(take);
+        if (mCurrent.size() == kBlockSize)
+            pushCurrent();
+    }
+    return true;
+}
+
+void StreamingFile::pushCurrent()
+{
+    std::unique_lock<std::mutex> lock(mMutex);
+    mChanged.wait(lock, [this] { return mQueue.size() < kMaxQueuedBlocks || mWriteFailed; });
+    mQueue.push_back(std::move(mCurrent));
+    if (!mSpare.empty()) {
+        mCurrent = std::move(mSpare.back());
+        mSpare.pop_back();
+    } else {
+        mCurrent = Block();
+        mCurrent.reserve(kBlockSize);
+    }
+    mCurrent.clear();
+    mChanged.notify_all();
+}
+
+void StreamingFile::run()
+{
+    while (true) {
+        Block block;
+        {
+            std::unique_lock<std::mutex> lock(mMutex);
+            mChanged.wait(lock, [this] { return !mQueue.empty() || mClosing; });
+            if (mQueue.empty())
+                return;
+            block = std::move(mQueue.front());
+            mQueue.pop_front();
+            mChanged.notify_all();
+        }
+        // After a failed write the rest is only drained: the file is lost.
+        bool ok;
+        {
+            std::lock_guard<std::mutex> lock(mMutex);
+            ok = !mWriteFailed;
+        }
+        if (ok) {
+            ok = std::fwrite(block.data(), 1, block.size(), mFile) == block.size()
+                && EVP_DigestUpdate(mSha1->context.get(), block.data(), block.size()) == 1;
+        }
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (!ok)
+            mWriteFailed = true;
+        mSpare.push_back(std::move(block));
+        mChanged.notify_all();
+    }
+}
+
+bool StreamingFile::finish()
+{
+    if (mFinished)
+        return mResult;
+    mFinished = true;
+    if (!mFile)
+        return mResult = false;
+    if (!mCurrent.empty())
+        pushCurrent();
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mClosing = true;
+    }
+    mChanged.notify_all();
+    mWriter.join();
+
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    const bool hashed = EVP_DigestFinal_ex(mSha1->context.get(), digest, &length) == 1;
+    const bool closed = std::fclose(mFileOwner.release()) == 0;
+    mFile = nullptr;
+    static const char hex[] = "0123456789abcdef";
+    for (unsigned int i = 0; hashed && i < length; ++i) {
+        mSha1Hex += hex[digest[i] >> 4];
+        mSha1Hex += hex[digest[i] & 0x0f];
+    }
+    mResult = hashed && closed && !mWriteFailed;
+    return mResult;
+}
+
+} // namespace wrenhop::service
