@@ -18,16 +18,6 @@ ScratchDir::ScratchDir()
     EXPECT_TRUE(mDir.isValid()) << mDir.errorString().toStdString();
 }
 
-std::string ScratchDir::path() const
-{
-    return mDir.path().toStdString();
-}
-
-std::string ScratchDir::file(const std::string& relative) const
-{
-    return path() + "/" + relative;
-}
-
 std::string readFile(const std::string& path)
 {
     QFile file(QString::fromStdString(path));

@@ -14,8 +14,8 @@ class ScratchDir
 {
 public:
     ScratchDir();
-    std::string path() const; // no trailing "/"
-    std::string file(const std::string& relative) const;
+    std::string path() const { return mDir.path().toStdString(); } // no trailing "/"
+    std::string file(const std::string& relative) const { return path() + "/" + relative; }
 
 private:
     QTemporaryDir mDir;

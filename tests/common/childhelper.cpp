@@ -1,66 +1,69 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// The child program of the process and file tests:
-//   exit CODE             ends with CODE
-//   record FILE [ARG...]  writes its arguments ("arg:" lines) and what the
-//                         platform tells about its start to FILE
-//   wait GO DONE          waits until the file GO exists, then writes DONE
+// The child program of the file and process tests:
+//   exit CODE              ends with CODE
+//   signal                 ends by SIGTERM
+//   record FILE [ARG...]   writes its arguments ("arg:" lines) and what only
+//                          the platform tells about its start to FILE
+//   wait FOLDER [FILE]     holds FILE open (without delete sharing on
+//                          Windows), writes FOLDER/ready, waits for
+//                          FOLDER/go, writes FOLDER/done
 //   copy|rename SRC DST, remove FILE, mkdirs PATH
-//                         runs the file operation (for runs without privileges)
-// and the modes of childhelper_posix.cpp / childhelper_win.cpp.
-#include "childhelper_p.h"
+//                          runs the file operation (for runs without privileges)
 #include "fileutils.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
 
+// childhelper_posix.cpp / childhelper_win.cpp: "fd:" and "pid:" lines on
+// POSIX, the command line as Windows passed it ("cmd:") on Windows.
+std::string platformDetails();
+
 namespace {
 
 int record(int argc, char** argv)
 {
-    const std::string details = platformDetails();
-    std::ofstream out(argv[2], std::ios::binary);
+    std::string text;
     for (int i = 0; i < argc; ++i)
-        out << "arg:" << argv[i] << '\n';
-    out << details;
-    return out ? 0 : 1;
+        text += "arg:" + std::string(argv[i]) + '\n';
+    text += platformDetails();
+    std::ofstream out(argv[2], std::ios::binary);
+    return out.write(text.data(), static_cast<std::streamsize>(text.size())) ? 0 : 1;
 }
 
-int waitForGo(const std::string& go, const std::string& done)
+int wait(const std::string& folder, const char* file)
 {
-    if (!waitForFile(go))
-        return 1;
-    std::ofstream out(done, std::ios::binary);
-    out << "done\n";
-    return out ? 0 : 1;
+    std::ifstream held;
+    if (file)
+        held.open(file);
+    std::ofstream(folder + "/ready") << "ready\n";
+    // After a minute a failed test leaves no program behind.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (!std::ifstream(folder + "/go")) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return 1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    held.close();
+    return std::ofstream(folder + "/done") << "done\n" ? 0 : 1;
 }
 
 } // namespace
 
-bool waitForFile(const std::string& path)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    while (!std::ifstream(path)) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return 100;
-    const std::string mode = argv[1];
+    const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "exit" && argc == 3)
         return std::atoi(argv[2]);
+    if (mode == "signal")
+        return std::raise(SIGTERM);
     if (mode == "record" && argc >= 3)
         return record(argc, argv);
-    if (mode == "wait" && argc == 4)
-        return waitForGo(argv[2], argv[3]);
+    if (mode == "wait" && (argc == 3 || argc == 4))
+        return wait(argv[2], argc == 4 ? argv[3] : nullptr);
     if (mode == "copy" && argc == 4)
         FileUtils::copyFile(argv[2], argv[3]);
     else if (mode == "rename" && argc == 4)
@@ -70,6 +73,6 @@ int main(int argc, char** argv)
     else if (mode == "mkdirs" && argc == 3)
         FileUtils::createDirectories(argv[2]);
     else
-        return runPlatformMode(argc, argv);
+        return 100;
     return 0;
 }

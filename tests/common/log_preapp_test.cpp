@@ -20,11 +20,8 @@ int main(int argc, char** argv)
     const QByteArray late = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
     writeLog(LOG_INFO, "LogPreAppTest::late", "%s", late.constData());
 
-    const QString expected = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log")).canonicalPath();
-    if (QDir(logDirPath()).canonicalPath() != expected) {
-        std::fprintf(stderr, "log folder %s, expected %s\n", qPrintable(logDirPath()), qPrintable(expected));
-        return 1;
-    }
+    // Both lines are found in the folder beside the program's folder, in order.
+    const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/../log");
     QByteArray all;
     for (const QString& name : QDir(expected).entryList({QStringLiteral("Wrenhop *.log")}, QDir::Files)) {
         QFile file(expected + QLatin1Char('/') + name);

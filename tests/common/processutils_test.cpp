@@ -1,139 +1,67 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// The process utilities' behaviour that every platform shares; the cases only
-// one platform has are in processutils_posix_test.cpp and
-// processutils_win_test.cpp.
-#include "processutils.h"
+// The process utilities' behaviour that every platform shares; what only one
+// platform has is in processutils_posix_test.cpp and processutils_win_test.cpp.
 #include "fileutils.h"
+#include "processutils.h"
 #include "testplatform.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
-using testplatform::LogCapture;
-using testplatform::readFile;
-using testplatform::ScratchDir;
+using namespace testplatform;
+namespace fs = std::filesystem;
 
-namespace {
-
-std::vector<std::string> lines(const std::string& text)
+TEST(ProcessUtils, BuildCommandLineQuotesElementsWithBlanks)
 {
-    std::vector<std::string> result;
-    std::string::size_type start = 0;
-    for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-        result.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return result;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{}, ""},
+        {{"C:/Program Files/Cartaline.exe", "-x", "two words"}, "\"C:/Program Files/Cartaline.exe\" -x \"two words\" "},
+        {{"\"already quoted\""}, "\"already quoted\" "},
+        {{"\"half quoted"}, "\"\"half quoted\" "},
+        {{"in\"side q"}, "\"in\"side q\" "},
+        {{"tab\there", "\""}, "tab\there \" "},
+        {{"a", "", "b"}, "a  b "}};
+    for (const auto& [args, line] : rows)
+        EXPECT_EQ(ProcessUtils::buildCommandLine(args), line);
 }
 
-std::string toBackslashes(std::string path)
+TEST(ProcessUtils, WaitingGivesExitCodeAndMinus8ForMissingProgram)
 {
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
-} // namespace
-
-struct CommandLineRow {
-    const char* name;
-    std::vector<std::string> args;
-    std::string line;
-};
-
-void PrintTo(const CommandLineRow& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-class BuildCommandLine : public testing::TestWithParam<CommandLineRow> {};
-
-TEST_P(BuildCommandLine, QuotesElementsWithBlanks)
-{
-    EXPECT_EQ(ProcessUtils::buildCommandLine(GetParam().args), GetParam().line);
-}
-
-INSTANTIATE_TEST_SUITE_P(ProcessUtils, BuildCommandLine,
-    testing::Values(CommandLineRow{"EmptyList", {}, ""}, CommandLineRow{"OneElement", {"a"}, "a "},
-                    CommandLineRow{"BlanksQuoted",
-                                   {"C:/Program Files/Cartaline.exe", "-x", "two words"},
-                                   "\"C:/Program Files/Cartaline.exe\" -x \"two words\" "},
-                    CommandLineRow{"AlreadyQuotedKept", {"\"already quoted\""}, "\"already quoted\" "},
-                    CommandLineRow{"HalfQuotedQuotedAgain", {"\"half quoted"}, "\"\"half quoted\" "},
-                    CommandLineRow{"InnerQuoteLeft", {"in\"side q"}, "\"in\"side q\" "},
-                    CommandLineRow{"TabNotQuoted", {"tab\there"}, "tab\there "},
-                    CommandLineRow{"EmptyElementOnlyBlank", {""}, " "},
-                    CommandLineRow{"EmptyElementBetween", {"a", "", "b"}, "a  b "},
-                    CommandLineRow{"LoneQuoteCountsAsQuoted", {"\""}, "\" "}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct ExitRow {
-    const char* name;
-    std::vector<std::string> args;
-    int result;
-};
-
-void PrintTo(const ExitRow& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-class RunWindowsExit : public testing::TestWithParam<ExitRow> {};
-
-TEST_P(RunWindowsExit, WaitingGivesExitCode)
-{
-    EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, GetParam().args, false), GetParam().result);
-}
-
-INSTANTIATE_TEST_SUITE_P(ProcessUtils, RunWindowsExit,
-    testing::Values(ExitRow{"Zero", {"exit", "0"}, 0}, ExitRow{"Three", {"exit", "3"}, 3},
-                    ExitRow{"Highest", {"exit", "255"}, 255}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-class ProcessUtilsTest : public testing::Test
-{
-protected:
+    for (const int code : {0, 3, 255})
+        EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", std::to_string(code)}, false), code);
     ScratchDir scratch;
-    LogCapture log;
-};
-
-TEST_F(ProcessUtilsTest, MissingProgramGivesMinus8AndCode2)
-{
-    const std::string program = scratch.file("missing");
-    EXPECT_EQ(ProcessUtils::runWindows(program, {}, false), -8);
-    EXPECT_TRUE(log.contains("[LOG_ERROR]", "ProcessUtils::runWindows",
-                             "Failed to start child process. " + program + ", Last error: 2"));
+    const std::string missing = scratch.file("missing");
+    int result = 0;
+    const std::string printed = printedBy([&] { result = ProcessUtils::runWindows(missing, {}, false); });
+    EXPECT_EQ(result, -8);
+    EXPECT_NE(printed.find("[LOG_ERROR]ProcessUtils::runWindows Failed to start child process. " + missing
+                           + ", Last error: 2\n"),
+              std::string::npos)
+        << printed;
+    EXPECT_EQ(printedBy([] { ProcessUtils::openURL(""); }), "[LOG_INFO]ProcessUtils::openURL url is empty\n");
 }
 
-TEST_F(ProcessUtilsTest, NoWaitReturnsWhileChildRuns)
+// The program's path holds a blank and comes with backslashes.
+TEST(ProcessUtils, ArgumentsReachChildAsGiven)
 {
-    testplatform::HeldChild child(WRENHOP_CHILD_HELPER, scratch.path());
-    ASSERT_TRUE(child.started());
-    // The child cannot end before it is released.
-    EXPECT_FALSE(child.finished());
-    EXPECT_TRUE(child.release());
-}
-
-TEST_F(ProcessUtilsTest, BackslashPathStartsUnderSlashForm)
-{
+    ScratchDir scratch;
     const std::string program = scratch.file("Program Files/" + FileUtils::fileName(WRENHOP_CHILD_HELPER));
-    FileUtils::createDirectories(scratch.file("Program Files"));
-    FileUtils::copyFile(WRENHOP_CHILD_HELPER, program);
-    const std::string out = scratch.file("record");
+    writeFile(program, readFile(WRENHOP_CHILD_HELPER));
+    fs::permissions(program, fs::perms::owner_all);
+    std::string backslashes = program;
+    std::replace(backslashes.begin(), backslashes.end(), '/', '\\');
+    const std::vector<std::string> args = {"record", scratch.file("record"), "two words", "  lead and trail  ",
+        "\"quoted words\"", "in\"side", "say \"hi\" now", "tab\there", "tab\tand blank", "", "%PATH%&|<>^ $HOME;`x`*"};
 
-    EXPECT_EQ(ProcessUtils::runWindows(toBackslashes(program), {"record", out}, false), 0);
-    ASSERT_FALSE(lines(readFile(out)).empty());
-    EXPECT_EQ(lines(readFile(out)).front(), "arg:" + program);
-}
-
-TEST_F(ProcessUtilsTest, EmptyAddressStartsNothing)
-{
-    ProcessUtils::openURL("");
-    EXPECT_TRUE(log.contains("[LOG_INFO]", "ProcessUtils::openURL", "url is empty"));
-    EXPECT_FALSE(log.contains("", "ProcessUtils::openURL", "open url"));
+    int result = -1;
+    const std::string printed = printedBy([&] { result = ProcessUtils::runWindows(backslashes, args, false); });
+    EXPECT_EQ(result, 0);
+    std::vector<std::string> argv = {program};
+    argv.insert(argv.end(), args.begin(), args.end());
+    checkChildStart(argv, readFile(scratch.file("record")), printed);
 }

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <random>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -17,28 +18,23 @@ namespace testplatform {
 ScratchDir::ScratchDir()
 {
     const char* temp = std::getenv("TEMP");
-    const fs::path base = temp && *temp ? fs::path(temp) : fs::temp_directory_path();
+    const fs::path base = temp ? fs::path(temp) : fs::temp_directory_path();
     std::random_device random;
+    std::error_code error;
     for (int attempt = 0; attempt < 100 && mPath.empty(); ++attempt) {
         const fs::path candidate = base / ("scratch-" + std::to_string(random()));
-        std::error_code error;
         if (fs::create_directories(candidate, error))
             mPath = candidate.generic_string();
     }
-    EXPECT_FALSE(mPath.empty()) << "no scratch folder below " << base.string();
+    EXPECT_FALSE(mPath.empty()) << "no scratch folder below TEMP";
 }
 
 ScratchDir::~ScratchDir()
 {
-    if (mPath.empty())
-        return;
     // A program that a test started may take a moment to end after its last
     // sign of life, and Windows keeps its file until it has.
     std::error_code error;
-    eventually([&] {
-        fs::remove_all(mPath, error);
-        return !error;
-    });
+    eventually([&] { return mPath.empty() || (fs::remove_all(mPath, error), !error); });
 }
 
 std::string readFile(const std::string& path)
@@ -52,15 +48,7 @@ void writeFile(const std::string& path, const std::string& bytes)
     std::error_code error;
     fs::create_directories(fs::path(path).parent_path(), error);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    ASSERT_TRUE(out) << path;
-}
-
-bool isDirectory(const std::string& path)
-{
-    std::error_code error;
-    return fs::is_directory(path, error);
+    ASSERT_TRUE(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
 }
 
 EnvironmentOverride::EnvironmentOverride(std::string name, const std::optional<std::string>& value)
@@ -71,27 +59,19 @@ EnvironmentOverride::EnvironmentOverride(std::string name, const std::optional<s
     setEnvironment(mName, value);
 }
 
-EnvironmentOverride::~EnvironmentOverride()
+HeldChild::HeldChild(const std::string& program, const std::string& folder, const std::string& file)
+    : mFolder(folder)
 {
-    setEnvironment(mName, mOld);
+    std::vector<std::string> args = {"wait", folder};
+    if (!file.empty())
+        args.push_back(file);
+    mStarted = ProcessUtils::runWindows(program, args) == 0
+        && eventually([&] { return fs::exists(folder + "/ready"); });
 }
 
-HeldChild::HeldChild(const std::string& program, const std::string& folder)
-    : mGo(folder + "/go")
-    , mDone(folder + "/done")
+bool HeldChild::running() const
 {
-    mStarted = ProcessUtils::runWindows(program, {"wait", mGo, mDone}) == 0;
-}
-
-HeldChild::~HeldChild()
-{
-    release();
-}
-
-bool HeldChild::finished() const
-{
-    std::error_code error;
-    return fs::exists(mDone, error);
+    return mStarted && !fs::exists(mFolder + "/done");
 }
 
 bool HeldChild::release()
@@ -99,8 +79,20 @@ bool HeldChild::release()
     if (!mStarted)
         return false;
     mStarted = false;
-    writeFile(mGo, "");
-    return eventually([this] { return finished(); });
+    writeFile(mFolder + "/go", "");
+    return eventually([this] { return fs::exists(mFolder + "/done"); });
 }
 
 } // namespace testplatform
+
+// Wine sets TEMP and APPDATA from its own profile, so the folders of a Wine
+// run come in under other names.
+int main(int argc, char** argv)
+{
+    for (const char* name : {"TEMP", "APPDATA"}) {
+        if (const char* value = std::getenv((std::string("WRENHOP_TEST_") + name).c_str()))
+            testplatform::setEnvironment(name, std::string(value));
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// Qt-free helpers of the file and process tests, so that the same test
-// sources build for every platform; what differs lives in testplatform_*.cpp.
+// Qt-free helpers of the file and process tests, which build from the same
+// sources for every platform. The units log through writelog_plain.cpp to
+// standard output, so printedBy() sees their log lines too.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,11 +10,11 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace testplatform {
 
-// A scratch folder below TEMP (else the system's temporary folder), removed
-// with the object. Its path uses "/" as separator.
+// A scratch folder below TEMP, removed with the object; "/" separates.
 class ScratchDir
 {
 public:
@@ -21,7 +22,6 @@ public:
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
-
     const std::string& path() const { return mPath; }
     std::string file(const std::string& relative) const { return mPath + "/" + relative; }
 
@@ -29,20 +29,30 @@ private:
     std::string mPath;
 };
 
+// The fixture of the file tests that work in a scratch folder.
+class FileUtilsTest : public testing::Test
+{
+protected:
+    ScratchDir scratch;
+};
+
 std::string readFile(const std::string& path);
-// Creates the missing parent folders.
-void writeFile(const std::string& path, const std::string& bytes);
-bool isDirectory(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes); // creates the parent folders
 
-// Sets (or, without a value, clears) an environment variable.
+// Defined per platform, beside the platform's own cases: setting or clearing
+// (nullopt) an environment variable, the last-error code of removing a folder
+// that is not empty, and the check that a child started with argv got its
+// arguments, from what it recorded and what runWindows printed.
 void setEnvironment(const std::string& name, const std::optional<std::string>& value);
+unsigned long directoryNotEmptyCode();
+void checkChildStart(const std::vector<std::string>& argv, const std::string& recorded, const std::string& printed);
 
-// Sets or clears an environment variable for one scope and restores it after.
+// Sets or clears an environment variable for one scope.
 class EnvironmentOverride
 {
 public:
     EnvironmentOverride(std::string name, const std::optional<std::string>& value);
-    ~EnvironmentOverride();
+    ~EnvironmentOverride() { setEnvironment(mName, mOld); }
     EnvironmentOverride(const EnvironmentOverride&) = delete;
     EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
 
@@ -51,47 +61,23 @@ private:
     std::optional<std::string> mOld;
 };
 
-// Makes the platform's last-error code read `code` (on POSIX through the
-// errno that maps to it).
-void setLastError(unsigned long code);
-
-// The last-error code of removing a folder that is not empty.
-unsigned long directoryNotEmptyCode();
-
-// The child program started without waiting and kept running until
-// release(), which lets it end and waits until it has.
+// The child program, started without waiting, running (and holding `file`
+// open, if given) until release() lets it end and waits until it has.
 class HeldChild
 {
 public:
-    HeldChild(const std::string& program, const std::string& folder);
-    ~HeldChild();
+    HeldChild(const std::string& program, const std::string& folder, const std::string& file = {});
+    ~HeldChild() { release(); }
     HeldChild(const HeldChild&) = delete;
     HeldChild& operator=(const HeldChild&) = delete;
-
-    bool started() const { return mStarted; }
-    bool finished() const;
+    bool running() const;
     bool release();
 
 private:
-    std::string mGo;
-    std::string mDone;
+    std::string mFolder;
     bool mStarted = false;
 };
 
-// Collects the lines that the program's logger writes while it lives.
-class LogCapture
-{
-public:
-    LogCapture();
-    ~LogCapture();
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-
-    // A line with the level's tag, the function's name and the text.
-    bool contains(const std::string& tag, const std::string& function, const std::string& text) const;
-};
-
-// Runs an operation and returns what it printed to standard output.
 template <typename Operation>
 std::string printedBy(Operation&& operation)
 {
@@ -100,8 +86,8 @@ std::string printedBy(Operation&& operation)
     return testing::internal::GetCapturedStdout();
 }
 
-// Waits for something a child that is not waited for does; gives up after a
-// generous deadline so that a fault fails the test instead of hanging it.
+// Waits for what a child that is not waited for does; gives up after a
+// generous deadline, so that a fault fails the test instead of hanging it.
 template <typename Condition>
 bool eventually(Condition&& condition)
 {

@@ -7,6 +7,7 @@
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -44,123 +45,57 @@ protected:
     SceneController* c = nullptr;
 };
 
-TEST_F(SceneControllerTest, MetaObjectHasThePropertiesInOrder)
+// The scenes bind to these names and the order is part of the interface.
+TEST_F(SceneControllerTest, MetaObjectIsExactlyTheScenesInterface)
 {
-    struct Expected {
-        const char* name;
-        const char* type;
-        const char* notify;
-    };
-    const std::vector<Expected> expected = {
-        {"qsSceneQmlUrl", "QString", "sceneQmlUrlChanged()"},
-        {"nCurrentLanguage", "QString", "currentLanguageChanged()"},
-        {"nCurrentLanguageValue", "int", "currentLanguageValueChanged()"},
-        {"nRefFontInfo", "QString", "refFontInfoChanged()"},
-        {"nFontInfo", "QString", "fontInfoChanged()"},
-        {"nBrandType", "int", "brandChanged()"},
-        {"nRegionType", "int", "regionChanged()"},
-        {"nLayoutMirroringEnabled", "bool", "layoutMirroringEnabledChanged()"},
-        {"nDownloadProgressBar", "int", "downloadProgressBarChanged()"},
-        {"nInstallProgressBar", "int", "installProgressBarChanged()"},
-        {"nTuningSceneIndex", "int", "tuningSceneIndexChanged()"},
-    };
     const QMetaObject* meta = c->metaObject();
-    EXPECT_STREQ(meta->className(), "SceneController");
-    ASSERT_EQ(meta->propertyCount() - meta->propertyOffset(), static_cast<int>(expected.size()));
-    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
-        const QMetaProperty property = meta->property(meta->propertyOffset() + i);
-        SCOPED_TRACE(expected[i].name);
-        EXPECT_STREQ(property.name(), expected[i].name);
-        EXPECT_STREQ(property.typeName(), expected[i].type);
-        EXPECT_TRUE(property.isReadable());
-        EXPECT_TRUE(property.isWritable());
-        ASSERT_TRUE(property.hasNotifySignal());
-        EXPECT_EQ(property.notifySignal().methodSignature().toStdString(), expected[i].notify);
+    QStringList properties;
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        properties << QString("%1 %2 %3%4").arg(p.typeName(), p.name(), QString(p.notifySignal().methodSignature()),
+                                                 p.isWritable() ? "" : " read-only");
     }
-}
-
-TEST_F(SceneControllerTest, MetaObjectHasTheSignalsAndSlotsInOrder)
-{
-    struct Expected {
-        QMetaMethod::MethodType kind;
-        const char* returnType;
-        const char* signature;
-    };
-    const auto signal = QMetaMethod::Signal;
-    const auto slot = QMetaMethod::Slot;
-    const std::vector<Expected> expected = {
-        {signal, "void", "sceneQmlUrlChanged()"},
-        {signal, "void", "currentLanguageChanged()"},
-        {signal, "void", "currentLanguageValueChanged()"},
-        {signal, "void", "languageChanged(QString)"},
-        {signal, "void", "refFontInfoChanged()"},
-        {signal, "void", "fontInfoChanged()"},
-        {signal, "void", "brandChanged()"},
-        {signal, "void", "regionChanged()"},
-        {signal, "void", "layoutMirroringEnabledChanged()"},
-        {signal, "void", "downloadProgressBarChanged()"},
-        {signal, "void", "installProgressBarChanged()"},
-        {signal, "void", "tuningSceneIndexChanged()"},
-        {slot, "void", "initialize()"},
-        {slot, "void", "sendFinishComplete()"},
-        {slot, "QString", "sendOpenUrlRequest(int)"},
-        {slot, "void", "sendRetryUpdate()"},
-        {slot, "int", "getTuningSceneIndex()"},
-        {slot, "void", "setTuningSceneIndex(int)"},
-        {slot, "void", "setTuningScene(int)"},
-        {slot, "void", "setNextTuningScene()"},
-        {slot, "void", "setPrevTuningScene()"},
-        {slot, "int", "getStringWidth(QString,int,bool)"},
-        {slot, "int", "getStringWidth(QString,int)"},
-    };
-    const QMetaObject* meta = c->metaObject();
-    ASSERT_EQ(meta->methodCount() - meta->methodOffset(), static_cast<int>(expected.size()));
-    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
-        const QMetaMethod method = meta->method(meta->methodOffset() + i);
-        SCOPED_TRACE(expected[i].signature);
-        EXPECT_EQ(method.methodSignature().toStdString(), expected[i].signature);
-        EXPECT_EQ(method.methodType(), expected[i].kind);
-        EXPECT_STREQ(method.typeName(), expected[i].returnType);
-        if (method.methodType() == slot) {
-            EXPECT_EQ(method.access(), QMetaMethod::Public);
-        }
+    EXPECT_EQ(properties.join(", ").toStdString(),
+              "QString qsSceneQmlUrl sceneQmlUrlChanged(), QString nCurrentLanguage currentLanguageChanged(), "
+              "int nCurrentLanguageValue currentLanguageValueChanged(), QString nRefFontInfo refFontInfoChanged(), "
+              "QString nFontInfo fontInfoChanged(), int nBrandType brandChanged(), int nRegionType regionChanged(), "
+              "bool nLayoutMirroringEnabled layoutMirroringEnabledChanged(), "
+              "int nDownloadProgressBar downloadProgressBarChanged(), "
+              "int nInstallProgressBar installProgressBarChanged(), int nTuningSceneIndex tuningSceneIndexChanged()");
+    QStringList methods;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod m = meta->method(i);
+        const bool publicSlot = m.methodType() == QMetaMethod::Slot && m.access() == QMetaMethod::Public;
+        methods << QString("%1%2 %3").arg(m.methodType() == QMetaMethod::Signal ? "" : publicSlot ? "slot " : "?",
+                                           m.typeName(), QString(m.methodSignature()));
     }
+    EXPECT_EQ(methods.join(", ").toStdString(),
+              "void sceneQmlUrlChanged(), void currentLanguageChanged(), void currentLanguageValueChanged(), "
+              "void languageChanged(QString), void refFontInfoChanged(), void fontInfoChanged(), void brandChanged(), "
+              "void regionChanged(), void layoutMirroringEnabledChanged(), void downloadProgressBarChanged(), "
+              "void installProgressBarChanged(), void tuningSceneIndexChanged(), slot void initialize(), "
+              "slot void sendFinishComplete(), slot QString sendOpenUrlRequest(int), slot void sendRetryUpdate(), "
+              "slot int getTuningSceneIndex(), slot void setTuningSceneIndex(int), slot void setTuningScene(int), "
+              "slot void setNextTuningScene(), slot void setPrevTuningScene(), "
+              "slot int getStringWidth(QString,int,bool), slot int getStringWidth(QString,int)");
     EXPECT_EQ(meta->method(meta->methodOffset() + 3).parameterNames().value(0).toStdString(), "languageId");
 }
 
 // Every write notifies, also one that leaves the value as it was: the scenes
 // rely on it to reload a scene that is already shown.
-class NotifyOnEveryWrite : public SceneControllerTest, public ::testing::WithParamInterface<const char*>
-{
-};
-
-TEST_P(NotifyOnEveryWrite, WriteOfTheSameValueStillNotifies)
+TEST_F(SceneControllerTest, EveryWriteNotifiesEvenOfTheSameValue)
 {
     const QMetaObject* meta = c->metaObject();
-    const QMetaProperty property = meta->property(meta->indexOfProperty(GetParam()));
-    ASSERT_TRUE(property.isValid());
-    const QVariant value = property.read(c);
-    QSignalSpy spy(c, property.notifySignal());
-    ASSERT_TRUE(spy.isValid());
-    ASSERT_TRUE(property.write(c, value));
-    ASSERT_TRUE(property.write(c, value));
-    EXPECT_EQ(spy.count(), 2);
-    EXPECT_EQ(property.read(c), value);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllProperties, NotifyOnEveryWrite,
-                         ::testing::Values("qsSceneQmlUrl", "nCurrentLanguage", "nCurrentLanguageValue",
-                                           "nRefFontInfo", "nFontInfo", "nBrandType", "nRegionType",
-                                           "nLayoutMirroringEnabled", "nDownloadProgressBar",
-                                           "nInstallProgressBar", "nTuningSceneIndex"));
-
-TEST_F(SceneControllerTest, StartsWithTheBrandFontAndTuningOff)
-{
-    const QVector<QString>& scenes = c->tuningSceneQmlUrls();
-    ASSERT_EQ(scenes.size(), 5);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(scenes.at(i).toStdString(), kTuningScenes[i]);
-    EXPECT_EQ(c->getFontInfo().toStdString(), "qrc:/Resource/fonts/JortelSansTextGlobal-Regular.otf");
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        SCOPED_TRACE(property.name());
+        const QVariant value = property.read(c);
+        QSignalSpy spy(c, property.notifySignal());
+        ASSERT_TRUE(property.write(c, value));
+        ASSERT_TRUE(property.write(c, value));
+        EXPECT_EQ(spy.count(), 2);
+        EXPECT_EQ(property.read(c), value);
+    }
 }
 
 // One tuning step: the index it starts from, the step, the index and scene
@@ -210,12 +145,9 @@ TEST_P(TuningNavigation, StepsWithoutWrappingAndWithoutIndexSignal)
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, TuningNavigation,
-    ::testing::Values(TuningStep{"SetFirst", -1, TuningStep::Set, 0, 0, true},
-                      TuningStep{"SetNoUpdateFile", -1, TuningStep::Set, 2, 2, true},
-                      TuningStep{"SetLast", 1, TuningStep::Set, 4, 4, true},
+    ::testing::Values(TuningStep{"SetLast", 1, TuningStep::Set, 4, 4, true},
                       TuningStep{"SetPastTheEnd", 1, TuningStep::Set, 5, 1, false},
                       TuningStep{"SetNegative", 3, TuningStep::Set, -1, 3, false},
-                      TuningStep{"NextFromFirst", 0, TuningStep::Next, 0, 1, true},
                       TuningStep{"NextStaysAtLast", 4, TuningStep::Next, 0, 4, false},
                       TuningStep{"NextWhileOff", -1, TuningStep::Next, 0, -1, false},
                       TuningStep{"PrevFromLast", 4, TuningStep::Prev, 0, 3, true},
@@ -247,8 +179,10 @@ TEST_F(SceneControllerTest, StringWidthIsZeroForEmptyTextAndGrowsWithIt)
     EXPECT_GE(c->getStringWidth(QStringLiteral("Wrenhop"), 40), one);
 }
 
-TEST_F(SceneControllerTest, RetryShowsTheDownloadingSceneBeforeTheHookRuns)
+TEST_F(SceneControllerTest, RetryShowsTheDownloadingSceneThenRunsTheHook)
 {
+    c->sendRetryUpdate();
+    EXPECT_EQ(c->getSceneQmlUrl().toStdString(), kTuningScenes[0]);
     c->setSceneQmlUrl(QStringLiteral("qrc:/qml/Noti_UpdateFailRetry.qml"));
     QString sceneInHook;
     int calls = 0;
@@ -259,14 +193,6 @@ TEST_F(SceneControllerTest, RetryShowsTheDownloadingSceneBeforeTheHookRuns)
     c->sendRetryUpdate();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(sceneInHook.toStdString(), kTuningScenes[0]);
-}
-
-TEST_F(SceneControllerTest, RetryWithoutHookOnlySwitchesTheScene)
-{
-    QSignalSpy sceneSpy(c, &SceneController::sceneQmlUrlChanged);
-    c->sendRetryUpdate();
-    EXPECT_EQ(sceneSpy.count(), 1);
-    EXPECT_EQ(c->getSceneQmlUrl().toStdString(), kTuningScenes[0]);
 }
 
 // A browser stand-in first in PATH: ProcessUtils::openURL starts "xdg-open"
@@ -348,14 +274,9 @@ INSTANTIATE_TEST_SUITE_P(
         UrlRow{"QuorraCustomerCentre", 1, 2, 3, 12, "http://www.quorra.example.com/EU/de/csCenter"},
         UrlRow{"UnknownRegionLeavesEmptySegment", 0, 0, -1, 0, "http://www.jortel.example.com//en/updateGuide/01"},
         UrlRow{"UnknownLanguageIsNil", 1, 2, 10, 14, "http://www.quorra.example.com/IN/nil/csCenter"},
-        UrlRow{"ZevanGuideCanadianFrench", 0, 1, 2, 8, "http://www.zevan.example.com/CA/f1/updateGuide/01"},
-        UrlRow{"JortelCustomerCentreTurkish", 1, 0, 5, 21, "http://www.jortel.example.com/TR/tr/csCenter"},
         UrlRow{"QuorraGuideArabic", 0, 2, 9, 3, "http://www.quorra.example.com/ME/ar/updateGuide/01"},
-        UrlRow{"LanguageAboveTableIsNil", 1, 0, 10, 22, "http://www.jortel.example.com/IN/nil/csCenter"},
         UrlRow{"RegionAboveTableIsEmpty", 1, 1, 11, 7, "http://www.zevan.example.com//pt/csCenter"},
         UrlRow{"OtherTypeIsBareScheme", 2, 1, 4, 17, "http://"},
-        UrlRow{"OtherTypeIgnoresBrand", 7, 9, 0, 0, "http://"},
-        UrlRow{"UnknownBrandGivesNothing", 0, 3, 0, 0, ""},
         UrlRow{"NegativeBrandGivesNothing", 1, -1, 0, 0, ""}),
     [](const ::testing::TestParamInfo<UrlRow>& info) { return std::string(info.param.name); });
 

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "wrenhopservice.h"
 
+#include "enginetestsupport.h"
 #include "httpclient.h"
-#include "servicetestsupport.h"
 #include "testsupport.h"
+
+#include <QByteArray>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -18,17 +17,9 @@
 namespace fs = std::filesystem;
 using namespace wrenhop::service;
 using namespace std::chrono_literals;
-using servicetest::Manifest;
+using enginetest::Manifest;
 
 namespace {
-
-std::string payload(std::size_t size)
-{
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7 + 13) % 251);
-    return bytes;
-}
 
 class Download : public testing::Test {
 protected:
@@ -37,7 +28,9 @@ protected:
         fs::remove_all(service.getDownloadDirPath());
         fs::create_directories(service.getDownloadDirPath());
         service.setListener(&listener);
-        server.put("update_win.zip", body);
+        HttpClient::setTimeoutsForTesting(2000ms, 1s);
+        server.put("/files/update_win.zip", body);
+        server.put("/files/broken.zip", "<html>down</html>", 500);
     }
 
     void TearDown() override
@@ -47,231 +40,147 @@ protected:
         HttpClient::setTimeoutsForTesting(0ms, 0s);
     }
 
-    Manifest manifestFor(const std::string& source)
+    void load(const std::string& source, const std::string& hash = {}, const std::string& size = {},
+              const std::string& host = {})
     {
         Manifest manifest;
-        manifest.host = server.host();
+        manifest.host = host.empty() ? server.host() : host;
         manifest.source = source;
-        return manifest;
+        manifest.hash = hash;
+        manifest.size = size;
+        enginetest::writeManifest(manifest);
+        service.reloadManifest();
+        ASSERT_TRUE(service.findScriptPackageFromXml());
     }
 
-    void run(const Manifest& manifest)
+    void run(const std::string& source, const std::string& hash = {}, const std::string& size = {},
+             const std::string& host = {})
     {
-        servicetest::loadManifest(manifest);
-        ASSERT_TRUE(service.findScriptPackageFromXml());
+        load(source, hash, size, host);
         service.runDownloadThread();
         ASSERT_TRUE(service.waitForWorkers(60s));
     }
 
     std::string stored() const { return service.getDownloadDirPath() + "/update_win.zip"; }
-    std::string partial() const { return stored() + ".partial"; }
-
-    int lastState() const
-    {
-        const auto events = listener.events();
-        return events.empty() ? 0 : events.back().first;
-    }
 
     WrenhopService& service = WrenhopService::getInstance();
-    servicetest::RecordingListener listener;
-    servicetest::TestServer server;
-    const std::string body = payload(1000);
+    enginetest::Recorder listener;
+    enginetest::PackageServer server;
+    const std::string body = QByteArray(1000, 'w').toStdString();
 };
 
-TEST_F(Download, StoresTheBodyAndReportsCompleteWithCurlsUserAgent)
-{
-    servicetest::LogTail log;
-    run(manifestFor("/files/update_win.zip"));
-    ASSERT_EQ(lastState(), STATE_DOWNLOAD_COMPLETE);
-    EXPECT_EQ(listener.events().back().second, 100.0);
-    EXPECT_EQ(testsupport::readFile(stored()), body);
-    EXPECT_FALSE(fs::exists(partial()));
-    EXPECT_TRUE(std::regex_match(server.lastUserAgent(), std::regex(R"(curl/\d+\.\d+\.\d+.*)"))) << server.lastUserAgent();
-    EXPECT_NE(log.text().find("download success: " + stored()), std::string::npos);
-}
-
-TEST_F(Download, FollowsRedirects)
-{
-    run(manifestFor("/redirect/5/update_win.zip"));
-    EXPECT_EQ(lastState(), STATE_DOWNLOAD_COMPLETE);
-    EXPECT_EQ(testsupport::readFile(stored()), body);
-}
-
-TEST_F(Download, GivesUpAfterFiftyRedirects)
-{
-    run(manifestFor("/redirect/50/update_win.zip"));
-    EXPECT_EQ(lastState(), STATE_NO_NETWORK);
-    EXPECT_FALSE(fs::exists(stored()));
-}
-
-TEST_F(Download, ReplacesTheFileOfAnEarlierAttempt)
-{
-    testsupport::writeFile(stored(), "left over from a failed installation");
-    run(manifestFor("/files/update_win.zip"));
-    EXPECT_EQ(lastState(), STATE_DOWNLOAD_COMPLETE);
-    EXPECT_EQ(testsupport::readFile(stored()), body);
-}
-
-TEST_F(Download, ReportsOnePercentagePointStepsAsComputed)
-{
-    run(manifestFor("/trickle/update_win.zip"));
-    const auto events = listener.events();
-    ASSERT_GE(events.size(), 2u);
-    EXPECT_EQ(events.back(), std::make_pair(static_cast<int>(STATE_DOWNLOAD_COMPLETE), 100.0));
-    double last = 0.0;
-    for (std::size_t i = 0; i + 1 < events.size(); ++i) {
-        EXPECT_EQ(events[i].first, STATE_DOWNLOAD_PROGRESS);
-        EXPECT_GE(events[i].second - last, 1.0);
-        // Every step of the server is 100 of 1000 bytes.
-        EXPECT_EQ(std::fmod(events[i].second, 10.0), 0.0) << events[i].second;
-        last = events[i].second;
-    }
-}
-
-TEST_F(Download, WithoutLengthReportsNoProgressButCompletes)
-{
-    run(manifestFor("/nolength/update_win.zip"));
-    EXPECT_EQ(listener.states(), std::vector<int>{STATE_DOWNLOAD_COMPLETE});
-    EXPECT_EQ(testsupport::readFile(stored()), body);
-}
-
-class ErrorStatus : public Download, public testing::WithParamInterface<int> {};
-
-TEST_P(ErrorStatus, FailsTheTransferAndStoresNothing)
-{
-    servicetest::LogTail log;
-    run(manifestFor("/status/" + std::to_string(GetParam())));
-    const std::string stored = service.getDownloadDirPath() + "/" + std::to_string(GetParam());
-    EXPECT_EQ(listener.events(), (std::vector<std::pair<int, double>>{{STATE_NO_NETWORK, 0.0}}));
-    EXPECT_FALSE(fs::exists(stored));
-    EXPECT_FALSE(fs::exists(stored + ".partial"));
-    EXPECT_NE(log.text().find("download error(" + std::to_string(GetParam()) + "): "), std::string::npos) << log.text();
-    if (GetParam() == 404) {
-        EXPECT_NE(log.text().find("download error(404): Not Found"), std::string::npos);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Download, ErrorStatus, testing::Values(403, 404, 500, 503));
-
-TEST_F(Download, DroppedConnectionIsNoNetworkAndLeavesNoFile)
-{
-    run(manifestFor("/drop/update_win.zip"));
-    auto events = listener.events();
-    ASSERT_EQ(lastState(), STATE_NO_NETWORK);
-    // The failure carries the last percentage reported.
-    const double lastReported = events.size() > 1 ? events[events.size() - 2].second : 0.0;
-    EXPECT_EQ(events.back().second, lastReported);
-    EXPECT_FALSE(fs::exists(stored()));
-    EXPECT_FALSE(fs::exists(partial()));
-}
-
-TEST_F(Download, StalledTransferIsAborted)
-{
-    HttpClient::setTimeoutsForTesting(2000ms, 1s);
-    run(manifestFor("/stall/update_win.zip"));
-    EXPECT_EQ(lastState(), STATE_NO_NETWORK);
-    EXPECT_FALSE(fs::exists(stored()));
-    EXPECT_FALSE(fs::exists(partial()));
-}
-
-TEST_F(Download, RefusedConnectionIsNoNetwork)
-{
-    Manifest manifest = manifestFor("/files/update_win.zip");
-    manifest.host = "http://127.0.0.1:" + std::to_string(servicetest::closedPort());
-    run(manifest);
-    EXPECT_EQ(listener.events(), (std::vector<std::pair<int, double>>{{STATE_NO_NETWORK, 0.0}}));
-}
-
-TEST_F(Download, RetryProgressStartsFromZero)
-{
-    run(manifestFor("/drop/update_win.zip"));
-    ASSERT_EQ(lastState(), STATE_NO_NETWORK);
-    const std::size_t firstAttempt = listener.events().size();
-    run(manifestFor("/trickle/update_win.zip"));
-    const auto events = listener.events();
-    ASSERT_GT(events.size(), firstAttempt + 1);
-    EXPECT_EQ(events[firstAttempt].first, STATE_DOWNLOAD_PROGRESS);
-    EXPECT_LT(events[firstAttempt].second, 50.0);
-}
-
-struct CheckCase {
+struct TransferCase {
     const char* name;
-    std::string hash;
-    std::string size;
+    const char* source; // below the test server, or "refused" for a port nobody listens on
+    const char* hash;   // "{sha1}" and "{SHA1}" stand for the body's
+    const char* size;
     int state;
-    std::string logged;
+    const char* logged;
 };
 
-std::ostream& operator<<(std::ostream& out, const CheckCase& c)
+void PrintTo(const TransferCase& c, std::ostream* os)
 {
-    return out << c.name;
+    *os << c.name;
 }
 
-class Check : public Download, public testing::WithParamInterface<CheckCase> {};
+class Transfer : public Download, public testing::WithParamInterface<TransferCase> {};
 
-TEST_P(Check, SizeAndSha1DecideWhetherTheFileIsKept)
+TEST_P(Transfer, KeepsOnlyAWholeCheckedFile)
 {
-    Manifest manifest = manifestFor("/files/update_win.zip");
-    const std::string sha1 = servicetest::sha1Hex(body);
-    std::string hash = GetParam().hash;
-    if (hash.find("{sha1}") != std::string::npos)
-        hash.replace(hash.find("{sha1}"), 6, sha1);
-    if (hash.find("{SHA1}") != std::string::npos) {
-        std::string upper = sha1;
-        std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
-        hash.replace(hash.find("{SHA1}"), 6, upper);
+    const TransferCase& c = GetParam();
+    std::string hash = c.hash;
+    const std::string sha1 = enginetest::sha1Hex(body);
+    if (const auto at = hash.find("{sha1}"); at != std::string::npos)
+        hash.replace(at, 6, sha1);
+    if (const auto at = hash.find("{SHA1}"); at != std::string::npos)
+        hash.replace(at, 6, QByteArray::fromStdString(sha1).toUpper().toStdString());
+    const bool refused = std::string(c.source) == "refused";
+    enginetest::LogTail log;
+    run(refused ? "/files/update_win.zip" : c.source, hash, c.size,
+        refused ? "http://127.0.0.1:" + std::to_string(enginetest::closedPort()) : std::string());
+
+    const auto events = listener.events();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().first, c.state);
+    // A failed transfer carries the last percentage reported.
+    const double before = events.size() > 1 ? events[events.size() - 2].second : 0.0;
+    EXPECT_EQ(events.back().second,
+              c.state == STATE_DOWNLOAD_COMPLETE ? 100.0 : c.state == STATE_NO_NETWORK ? before : 0.0);
+    EXPECT_EQ(fs::exists(stored()), c.state == STATE_DOWNLOAD_COMPLETE);
+    if (c.state == STATE_DOWNLOAD_COMPLETE) {
+        EXPECT_EQ(testsupport::readFile(stored()), body);
     }
-    manifest.hash = hash;
-    manifest.size = GetParam().size;
-    servicetest::LogTail log;
-    run(manifest);
-    ASSERT_EQ(lastState(), GetParam().state);
-    EXPECT_EQ(fs::exists(stored()), GetParam().state == STATE_DOWNLOAD_COMPLETE);
-    EXPECT_FALSE(fs::exists(partial()));
-    EXPECT_NE(log.text().find(GetParam().logged), std::string::npos) << log.text();
+    // Neither a ".partial" file nor an error page is left beside the manifest.
+    const fs::directory_iterator folder(service.getDownloadDirPath());
+    EXPECT_EQ(std::distance(fs::begin(folder), fs::end(folder)), c.state == STATE_DOWNLOAD_COMPLETE ? 2 : 1);
+    EXPECT_NE(log.text().find(c.logged), std::string::npos) << log.text();
 }
-
-const std::string kWrongSha1 = "0000000000000000000000000000000000000000";
 
 INSTANTIATE_TEST_SUITE_P(
-    Download, Check,
-    testing::Values(CheckCase{"Matching", "{sha1}", "1000", STATE_DOWNLOAD_COMPLETE, "download success"},
-                    CheckCase{"UpperCaseHash", "{SHA1}", "1000", STATE_DOWNLOAD_COMPLETE, "download success"},
-                    CheckCase{"BlanksAroundHash", "\n  {sha1}  \n", "", STATE_DOWNLOAD_COMPLETE, "download success"},
-                    CheckCase{"HashNotSha1IsNotChecked", "md5:abc", "1000", STATE_DOWNLOAD_COMPLETE,
-                              "[LOG_ERROR] wrenhop::service::WrenhopService::runDownloadThread"},
-                    CheckCase{"NoSizeNoHash", "", "", STATE_DOWNLOAD_COMPLETE, "download success"},
-                    CheckCase{"ZeroSizeIsNotChecked", "", "0", STATE_DOWNLOAD_COMPLETE, "download success"},
-                    CheckCase{"WrongSha1", kWrongSha1, "1000", STATE_UPDATE_FAIL_RETRY,
-                              "expected " + kWrongSha1 + ", received "},
-                    CheckCase{"SizeTooSmall", "{sha1}", "999", STATE_UPDATE_FAIL_RETRY, "size mismatch"},
-                    CheckCase{"SizeTooLarge", "{sha1}", "1001", STATE_UPDATE_FAIL_RETRY, "expected 1001, received 1000"},
-                    CheckCase{"SizeBeyond32Bits", "", "4294968296", STATE_UPDATE_FAIL_RETRY, "expected 4294968296"},
-                    CheckCase{"SizeOverflowing", "", "999999999999999999999999", STATE_UPDATE_FAIL_RETRY,
-                              "size mismatch"}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    Download, Transfer,
+    testing::Values(
+        TransferCase{"Plain", "/files/update_win.zip", "", "", STATE_DOWNLOAD_COMPLETE, "download success: "},
+        TransferCase{"FiveRedirects", "/redirect/5/files/update_win.zip", "", "", STATE_DOWNLOAD_COMPLETE, "success"},
+        TransferCase{"FiftyRedirects", "/redirect/50/files/update_win.zip", "", "", STATE_NO_NETWORK, "download error("},
+        TransferCase{"NoLength", "/nolength/files/update_win.zip", "", "", STATE_DOWNLOAD_COMPLETE, "success"},
+        TransferCase{"NotFound", "/files/update.zip", "", "", STATE_NO_NETWORK, "download error(404): Not Found"},
+        TransferCase{"ServerError", "/files/broken.zip", "", "", STATE_NO_NETWORK, "download error(500): "},
+        TransferCase{"Dropped", "/drop/files/update_win.zip", "", "", STATE_NO_NETWORK, "download error("},
+        TransferCase{"Stalled", "/stall/files/update_win.zip", "", "", STATE_NO_NETWORK, "download error("},
+        TransferCase{"Refused", "refused", "", "", STATE_NO_NETWORK, "download error("},
+        TransferCase{"UpperCaseSha1", "/files/update_win.zip", "{SHA1}", "1000", STATE_DOWNLOAD_COMPLETE, "success"},
+        TransferCase{"BlanksAroundSha1", "/files/update_win.zip", "\n {sha1} \n", "0", STATE_DOWNLOAD_COMPLETE,
+                     "success"},
+        TransferCase{"HashNotSha1IsNotChecked", "/files/update_win.zip", "md5:abc", "", STATE_DOWNLOAD_COMPLETE,
+                     "[LOG_ERROR] wrenhop::service::WrenhopService::runDownloadThread"},
+        TransferCase{"WrongSha1", "/files/update_win.zip", "0000000000000000000000000000000000000000", "1000",
+                     STATE_UPDATE_FAIL_RETRY, "expected 0000000000000000000000000000000000000000, received "},
+        TransferCase{"SizeTooLarge", "/files/update_win.zip", "{sha1}", "1001", STATE_UPDATE_FAIL_RETRY,
+                     "expected 1001, received 1000"},
+        TransferCase{"SizeBeyond32Bits", "/files/update_win.zip", "", "4294968296", STATE_UPDATE_FAIL_RETRY,
+                     "expected 4294968296"},
+        TransferCase{"SizeOverflowing", "/files/update_win.zip", "", "999999999999999999999999",
+                     STATE_UPDATE_FAIL_RETRY, "size mismatch"},
+        TransferCase{"ParentAsFileName", "/files/..", "", "", STATE_UPDATE_FAIL_RETRY, ""}),
+    [](const testing::TestParamInfo<TransferCase>& info) { return std::string(info.param.name); });
 
-class UnusableFileName : public Download, public testing::WithParamInterface<const char*> {};
-
-TEST_P(UnusableFileName, FailsWithoutATransfer)
+TEST_F(Download, UnusableFileNameOrMissingFolderFailsWithoutATransfer)
 {
-    run(manifestFor(GetParam()));
-    EXPECT_EQ(listener.events(), (std::vector<std::pair<int, double>>{{STATE_UPDATE_FAIL_RETRY, 0.0}}));
-    EXPECT_EQ(server.requests(), 0);
-    EXPECT_TRUE(fs::exists(service.getDownloadDirPath() + "/packageInfo.xml"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Download, UnusableFileName, testing::Values("/files/", "/files/..", "/files/."));
-
-TEST_F(Download, DownloadFolderMissingIsFailRetry)
-{
-    servicetest::loadManifest(manifestFor("/files/update_win.zip"));
-    ASSERT_TRUE(service.findScriptPackageFromXml());
+    run("/files/");
+    load("/files/update_win.zip");
     fs::remove_all(service.getDownloadDirPath());
     service.runDownloadThread();
     ASSERT_TRUE(service.waitForWorkers(60s));
-    EXPECT_EQ(listener.events(), (std::vector<std::pair<int, double>>{{STATE_UPDATE_FAIL_RETRY, 0.0}}));
+    EXPECT_EQ(listener.events(), (std::vector<std::pair<int, double>>{{STATE_UPDATE_FAIL_RETRY, 0.0},
+                                                                       {STATE_UPDATE_FAIL_RETRY, 0.0}}));
     EXPECT_EQ(server.requests(), 0);
+}
+
+TEST_F(Download, ReplacesTheFileOfAnEarlierAttemptWithCurlsUserAgent)
+{
+    testsupport::writeFile(stored(), "left over from a failed installation");
+    run("/files/update_win.zip");
+    EXPECT_EQ(testsupport::readFile(stored()), body);
+    EXPECT_TRUE(std::regex_match(server.lastUserAgent(), std::regex(R"(curl/\d+\.\d+\.\d+.*)"))) << server.lastUserAgent();
+}
+
+TEST_F(Download, ReportsOnePercentagePointStepsAndARetryStartsFromZero)
+{
+    run("/drop/files/update_win.zip");
+    const std::size_t firstAttempt = listener.events().size();
+    ASSERT_GT(firstAttempt, 1u) << "the dropped transfer reported no progress";
+    run("/trickle/files/update_win.zip");
+    const auto events = listener.events();
+    EXPECT_EQ(events.back(), std::make_pair(static_cast<int>(STATE_DOWNLOAD_COMPLETE), 100.0));
+    ASSERT_GT(events.size(), firstAttempt + 2);
+    // Without the reset, the retry's first 10 % would not be reported.
+    EXPECT_LT(events[firstAttempt].second, 20.0);
+    for (std::size_t i = firstAttempt; i + 1 < events.size(); ++i) {
+        EXPECT_EQ(events[i].first, STATE_DOWNLOAD_PROGRESS);
+        EXPECT_GE(events[i].second - (i > firstAttempt ? events[i - 1].second : 0.0), 1.0);
+        // Every step of the server is 100 of 1000 bytes.
+        EXPECT_EQ(std::fmod(events[i].second, 10.0), 0.0) << events[i].second;
+    }
 }
 
 } // namespace

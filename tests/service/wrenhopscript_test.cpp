@@ -1,238 +1,142 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "wrenhopscript.h"
 
-#include "servicetestsupport.h"
+#include "enginetestsupport.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 using wrenhop::service::WrenhopScript;
 
 namespace {
 
-std::string fileXml(const std::string& children)
-{
-    return "<m><install><file>" + children + "</file></install></m>";
-}
-
-std::string packageXml(const std::string& children)
-{
-    return "<m><packages><package>" + children + "</package></packages></m>";
-}
-
-struct PermissionsCase {
-    const char* text;
-    int expected;
-    bool logsReadFail;
-};
-
-std::ostream& operator<<(std::ostream& out, const PermissionsCase& c)
-{
-    return out << '"' << c.text << '"';
-}
-
-class Permissions : public testing::TestWithParam<PermissionsCase> {};
-
-TEST_P(Permissions, ScansLikePercentI)
-{
-    const PermissionsCase& c = GetParam();
-    servicetest::LogTail log;
-    WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(fileXml(std::string("<permissions>") + c.text + "</permissions>")));
-    ASSERT_EQ(script.getFiles().size(), 1u);
-    EXPECT_EQ(script.getFiles()[0].permissions, c.expected);
-    EXPECT_EQ(log.text().find("read fail: ") != std::string::npos, c.logsReadFail);
-}
-
-INSTANTIATE_TEST_SUITE_P(WrenhopScript, Permissions,
-                         testing::Values(PermissionsCase{"0755", 493, false}, PermissionsCase{"0x1ED", 493, false},
-                                         PermissionsCase{"493", 493, false}, PermissionsCase{" 0644", 420, false},
-                                         PermissionsCase{"-1", -1, false}, PermissionsCase{"rw", 0, false},
-                                         PermissionsCase{"755abc", 755, false}, PermissionsCase{"", 0, true},
-                                         PermissionsCase{"  \n ", 0, true},
-                                         PermissionsCase{"99999999999999999999", 2147483647, false}));
-
-struct SizeCase {
-    const char* text;
+// One element of a file or package record and what the model makes of it.
+struct FieldCase {
+    const char* xml;
     std::int64_t expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const SizeCase& c)
+void PrintTo(const FieldCase& c, std::ostream* os)
 {
-    return out << '"' << c.text << '"';
+    *os << c.xml;
 }
 
-class Size : public testing::TestWithParam<SizeCase> {};
+class FileField : public testing::TestWithParam<FieldCase> {};
+
+// permissions scan like "%i"; is-main-binary is "true" or a non-zero number.
+TEST_P(FileField, ReadsPermissionsLikePercentIAndBoolTheOldWay)
+{
+    WrenhopScript script;
+    ASSERT_TRUE(script.parseInfoXmlData(std::string("<m><install><file>") + GetParam().xml + "</file></install></m>"));
+    ASSERT_EQ(script.getFiles().size(), 1u);
+    const auto& file = script.getFiles()[0];
+    EXPECT_EQ(std::string(GetParam().xml).find("<perm") == 0 ? file.permissions : file.isMainBinary, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WrenhopScript, FileField,
+    testing::Values(FieldCase{"<permissions>0755</permissions>", 0755}, FieldCase{"<permissions>0x1ED</permissions>", 0755},
+                    FieldCase{"<permissions> 0644</permissions>", 0644}, FieldCase{"<permissions>755abc</permissions>", 755},
+                    FieldCase{"<permissions>rw</permissions>", 0}, FieldCase{"<permissions></permissions>", 0},
+                    FieldCase{"<permissions>99999999999999999999</permissions>", 2147483647},
+                    FieldCase{"<is-main-binary>true</is-main-binary>", 1}, FieldCase{"<is-main-binary>-1</is-main-binary>", 1},
+                    FieldCase{"<is-main-binary>True</is-main-binary>", 0},
+                    FieldCase{"<is-main-binary> true</is-main-binary>", 0}, FieldCase{"<is-main-binary/>", 0}));
+
+class Size : public testing::TestWithParam<FieldCase> {};
 
 TEST_P(Size, ReadsLikeAtoiWithoutOverflow)
 {
     WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(packageXml(std::string("<size>") + GetParam().text + "</size>")));
+    ASSERT_TRUE(script.parseInfoXmlData(std::string("<m><packages><package><size>") + GetParam().xml
+                                        + "</size></package></packages></m>"));
     ASSERT_EQ(script.getPackages().size(), 1u);
     EXPECT_EQ(script.getPackages()[0].size, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(WrenhopScript, Size,
-                         testing::Values(SizeCase{"12ab", 12}, SizeCase{"", 0}, SizeCase{"abc", 0},
-                                         SizeCase{"  +42", 42}, SizeCase{"-7", -7}, SizeCase{"4294967296", 4294967296},
-                                         SizeCase{"99999999999999999999999", INT64_MAX}));
-
-struct BoolCase {
-    const char* element;
-    bool expected;
-};
-
-std::ostream& operator<<(std::ostream& out, const BoolCase& c)
-{
-    return out << '"' << c.element << '"';
-}
-
-class MainBinary : public testing::TestWithParam<BoolCase> {};
-
-TEST_P(MainBinary, ParsesBoolTheOldWay)
-{
-    WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(fileXml(GetParam().element)));
-    ASSERT_EQ(script.getFiles().size(), 1u);
-    EXPECT_EQ(script.getFiles()[0].isMainBinary, GetParam().expected) << GetParam().element;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WrenhopScript, MainBinary,
-    testing::Values(BoolCase{"<is-main-binary>true</is-main-binary>", true},
-                    BoolCase{"<is-main-binary>1</is-main-binary>", true}, BoolCase{"<is-main-binary>2</is-main-binary>", true},
-                    BoolCase{"<is-main-binary>-1</is-main-binary>", true},
-                    BoolCase{"<is-main-binary>True</is-main-binary>", false},
-                    BoolCase{"<is-main-binary>TRUE</is-main-binary>", false},
-                    BoolCase{"<is-main-binary>yes</is-main-binary>", false},
-                    BoolCase{"<is-main-binary> true</is-main-binary>", false},
-                    BoolCase{"<is-main-binary>0</is-main-binary>", false}, BoolCase{"<is-main-binary/>", false},
-                    BoolCase{"", false}));
+                         testing::Values(FieldCase{"12ab", 12}, FieldCase{"abc", 0}, FieldCase{"  +42", 42},
+                                         FieldCase{"4294967296", 4294967296},
+                                         FieldCase{"99999999999999999999999", INT64_MAX}));
 
 // Only the first container counts, only direct children, never attributes.
 struct StructureCase {
-    const char* name;
     const char* xml;
-    std::vector<std::string> packagePlatforms;
-    std::vector<std::string> fileNames;
+    const char* platforms; // of the package records, each followed by ";"
     const char* version;
 };
 
-std::ostream& operator<<(std::ostream& out, const StructureCase& c)
+void PrintTo(const StructureCase& c, std::ostream* os)
 {
-    return out << c.name;
+    *os << c.xml;
 }
 
 class Structure : public testing::TestWithParam<StructureCase> {};
 
 TEST_P(Structure, ReadsOnlyWhatTheLayoutAllows)
 {
-    const StructureCase& c = GetParam();
     WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(c.xml));
-    std::vector<std::string> platforms;
+    ASSERT_TRUE(script.parseInfoXmlData(GetParam().xml));
+    std::string platforms;
     for (const auto& package : script.getPackages())
-        platforms.push_back(package.platform);
-    std::vector<std::string> names;
-    for (const auto& file : script.getFiles())
-        names.push_back(file.name);
-    EXPECT_EQ(platforms, c.packagePlatforms);
-    EXPECT_EQ(names, c.fileNames);
-    EXPECT_EQ(script.getVersion(), c.version);
+        platforms += package.platform + ";";
+    EXPECT_EQ(platforms, GetParam().platforms);
+    EXPECT_EQ(script.getVersion(), GetParam().version);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     WrenhopScript, Structure,
     testing::Values(
-        StructureCase{"DocumentOrder",
-                      "<x><packages><package><platform>mac</platform></package>"
-                      "<package><platform>windows</platform></package></packages></x>",
-                      {"mac", "windows"}, {}, ""},
-        StructureCase{"SecondContainerIgnored",
-                      "<x><packages><package><platform>a</platform></package></packages>"
-                      "<packages><package><platform>b</platform></package></packages>"
-                      "<install><file><name>f1</name></file></install><install><file><name>f2</name></file></install></x>",
-                      {"a"}, {"f1"}, ""},
-        StructureCase{"NestedPackageIgnored",
-                      "<x><packages><group><package><platform>a</platform></package></group>"
-                      "<other/><package><platform>b</platform></package></packages></x>",
-                      {"b"}, {}, ""},
-        StructureCase{"AttributesNeverRead", "<x><packages><package platform=\"windows\"/></packages></x>", {""}, {}, ""},
-        StructureCase{"BlanksKept", "<x><packages><package><platform> windows</platform></package></packages></x>",
-                      {" windows"}, {}, ""},
-        StructureCase{"FirstReleaseAndFirstVersion",
-                      "<x><release><version>1</version><version>2</version></release>"
+        StructureCase{"<x><packages><package><platform>a</platform></package><package><platform> b</platform></package>"
+                      "</packages><packages><package><platform>c</platform></package></packages></x>",
+                      "a; b;", ""},
+        StructureCase{"<x><packages><group><package><platform>a</platform></package></group>"
+                      "<package platform=\"b\"/></packages></x>",
+                      ";", ""},
+        StructureCase{"<x><release><version>1&amp;2</version><version>2</version></release>"
                       "<release><version>3</version></release></x>",
-                      {}, {}, "1"},
-        StructureCase{"AnyRootName", "<whatever><release><version>9.1</version></release></whatever>", {}, {}, "9.1"},
-        StructureCase{"EntitiesResolved", "<x><release><version>1&amp;2&#x41;</version></release></x>", {}, {},
-                      "1&2A"},
-        StructureCase{"NoElementAtAll", "<?xml version=\"1.0\"?><!-- nothing -->", {}, {}, ""}),
-    [](const testing::TestParamInfo<StructureCase>& info) { return std::string(info.param.name); });
+                      "", "1&2"}));
 
-TEST(WrenhopScript, ReadsEveryFieldOfAFullManifestFile)
+TEST(WrenhopScript, ReadsEveryFieldOfAManifestFile)
 {
     testsupport::ScratchDir scratch;
-    servicetest::Manifest manifest;
+    enginetest::Manifest manifest;
     manifest.host = "http://files.example.org";
     manifest.hash = "0123456789abcdef0123456789abcdef01234567";
     manifest.size = "1234";
-    testsupport::writeFile(scratch.file("packageInfo.xml"), servicetest::manifestXml(manifest));
+    testsupport::writeFile(scratch.file("packageInfo.xml"), enginetest::manifestXml(manifest));
 
     WrenhopScript script;
     ASSERT_TRUE(script.parseInfoXml(scratch.file("packageInfo.xml")));
-    EXPECT_EQ(script.getVersion(), "2.0.1");
-    EXPECT_EQ(script.getDate(), "2026-12-01");
+    EXPECT_EQ(script.getVersion() + " " + script.getDate(), "2.2.0 2026-11-30");
     ASSERT_EQ(script.getPackages().size(), 1u);
-    const auto& package = script.getPackages()[0];
-    EXPECT_EQ(package.name, "update");
-    EXPECT_EQ(package.sha1, manifest.hash);
-    EXPECT_EQ(package.host, manifest.host);
-    EXPECT_EQ(package.source, "/pkg/update_win.zip");
-    EXPECT_EQ(package.platform, "windows");
-    EXPECT_EQ(package.size, 1234);
+    const auto& p = script.getPackages()[0];
+    EXPECT_EQ(p.name + " " + p.sha1 + " " + p.host + " " + p.source + " " + p.platform + " " + std::to_string(p.size),
+              "update_win " + manifest.hash + " " + manifest.host + " /files/update_win.zip windows 1234");
     ASSERT_EQ(script.getFiles().size(), 1u);
-    const auto& file = script.getFiles()[0];
-    EXPECT_EQ(file.name, "Cartaline");
-    EXPECT_EQ(file.package, "update");
-    EXPECT_EQ(file.linkTarget, "");
-    EXPECT_EQ(file.exec, "Cartaline.exe");
-    EXPECT_EQ(file.platform, "windows");
-    EXPECT_EQ(file.permissions, 0755);
-    EXPECT_TRUE(file.isMainBinary);
+    const auto& f = script.getFiles()[0];
+    EXPECT_EQ(f.name + " " + f.package + " [" + f.linkTarget + "] " + f.exec + " " + f.platform,
+              "Cartaline update_win [] Cartaline.exe windows");
+    EXPECT_EQ(f.permissions, 0755);
+    EXPECT_TRUE(f.isMainBinary);
 }
 
 class Unloadable : public testing::TestWithParam<const char*> {};
 
-TEST_P(Unloadable, AnswersFalseAndKeepsTheModel)
+TEST_P(Unloadable, AnswersFalseSilentlyAndKeepsTheModel)
 {
     testsupport::ScratchDir scratch;
     WrenhopScript script;
     ASSERT_TRUE(script.parseInfoXmlData("<x><release><version>1.0</version></release></x>"));
-    const std::string path = scratch.file("packageInfo.xml");
-    const bool missing = std::string(GetParam()) == "<missing>";
-    if (!missing)
-        testsupport::writeFile(path, GetParam());
-    servicetest::LogTail log;
-    EXPECT_FALSE(script.parseInfoXml(path));
-    if (!missing) {
-        EXPECT_FALSE(script.parseInfoXmlData(GetParam()));
-    }
+    if (*GetParam())
+        testsupport::writeFile(scratch.file("packageInfo.xml"), GetParam());
+    enginetest::LogTail log;
+    EXPECT_FALSE(script.parseInfoXml(scratch.file("packageInfo.xml")));
     EXPECT_EQ(script.getVersion(), "1.0");
     EXPECT_EQ(log.text(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(WrenhopScript, Unloadable,
-                         testing::Values("<missing>", "", "<x><release></x>", "<x>", "not xml at all"));
-
-TEST(WrenhopScript, AppendsRecordsOfASecondDocument)
-{
-    WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(packageXml("<platform>a</platform>")));
-    ASSERT_TRUE(script.parseInfoXmlData(packageXml("<platform>b</platform>")));
-    EXPECT_EQ(script.getPackages().size(), 2u);
-}
+// "" stands for a missing file.
+INSTANTIATE_TEST_SUITE_P(WrenhopScript, Unloadable, testing::Values("", "<x><release></x>", "not xml at all"));
 
 } // namespace

@@ -1,0 +1,367 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "enginetestsupport.h"
+
+#include "log.h"
+#include "testsupport.h"
+#include "wrenhopmanager.h"
+#include "wrenhopservice.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <zip.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+
+namespace enginetest {
+
+namespace {
+
+constexpr const char* kOwnInstallation = "WRENHOP_OWN_INSTALLATION";
+
+void pause()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+} // namespace
+
+PackageServer::PackageServer()
+    : mServer(std::make_unique<httplib::Server>())
+{
+    httplib::Server& server = *mServer;
+    // One request per connection: stop() does not wait for idle connections.
+    server.set_keep_alive_max_count(1);
+    server.Get(R"(/redirect/(\d+)(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
+        answer(request.path);
+        const int left = std::stoi(request.matches[1]);
+        const std::string path = request.matches[2];
+        response.set_redirect(left > 0 ? "/redirect/" + std::to_string(left - 1) + path : path);
+    });
+    server.Get(R"(/nolength(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
+        answer(request.path);
+        auto bytes = std::make_shared<std::string>(answer(request.matches[1]).bytes);
+        response.set_chunked_content_provider("application/zip", [bytes](std::size_t, httplib::DataSink& sink) {
+            sink.write(bytes->data(), bytes->size());
+            sink.done();
+            return true;
+        });
+    });
+    server.Get(R"(/(drop|stall|trickle)(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
+        answer(request.path);
+        auto bytes = std::make_shared<std::string>(answer(request.matches[2]).bytes);
+        const std::string mode = request.matches[1];
+        const std::size_t step = std::max<std::size_t>(1, bytes->size() / 10);
+        response.set_content_provider(
+            bytes->size(), "application/zip",
+            [this, bytes, mode, step](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+                if (offset > 0 && mode == "drop")
+                    return false;
+                while (offset > 0 && mode == "stall" && !mStopping)
+                    pause();
+                if (mStopping)
+                    return false;
+                pause(); // every step arrives on its own
+                sink.write(bytes->data() + offset, std::min(length, step));
+                return true;
+            });
+    });
+    server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+        const Answer found = answer(request.path);
+        response.status = found.status;
+        response.set_content(found.status == 404 ? "<html>not here</html>" : found.bytes, "application/zip");
+    });
+    server.set_logger([this](const httplib::Request& request, const httplib::Response&) {
+        const std::lock_guard<std::mutex> lock(mMutex);
+        mUserAgent = request.get_header_value("User-Agent");
+    });
+    mPort = server.bind_to_any_port("127.0.0.1");
+    EXPECT_GT(mPort, 0);
+    mThread = std::thread([this] { mServer->listen_after_bind(); });
+    while (!mServer->is_running())
+        std::this_thread::yield();
+}
+
+PackageServer::~PackageServer()
+{
+    mStopping = true;
+    mServer->stop();
+    mThread.join();
+}
+
+// Counts the request for a path and answers what was put for it.
+PackageServer::Answer PackageServer::answer(const std::string& path)
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    ++mRequests[path];
+    const auto found = mAnswers.find(path);
+    return found == mAnswers.end() ? Answer() : found->second;
+}
+
+void PackageServer::put(const std::string& path, std::string bytes, int status)
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    mAnswers[path] = Answer{std::move(bytes), status};
+}
+
+std::string PackageServer::host() const
+{
+    return "http://127.0.0.1:" + std::to_string(mPort);
+}
+
+int PackageServer::requests(const std::string& path) const
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    const auto found = mRequests.find(path);
+    return found == mRequests.end() ? 0 : found->second;
+}
+
+int PackageServer::requests() const
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    int total = 0;
+    for (const auto& [path, count] : mRequests)
+        total += path.rfind("/redirect/", 0) == 0 ? 0 : count;
+    return total;
+}
+
+std::string PackageServer::lastUserAgent() const
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    return mUserAgent;
+}
+
+void Recorder::onStateChanged(const int& state, double value)
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    mEvents.emplace_back(state, value);
+}
+
+std::vector<std::pair<int, double>> Recorder::events() const
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    return mEvents;
+}
+
+int closedPort()
+{
+    // Bound and closed without listening: connecting is refused.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), length), 0);
+    EXPECT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    ::close(fd);
+    return ntohs(address.sin_port);
+}
+
+std::string zipBytes(const std::vector<std::pair<std::string, std::string>>& entries, int badCrcEntry)
+{
+    const testsupport::ScratchDir dir;
+    const std::string path = dir.file("archive.zip");
+    zipFile zip = zipOpen(path.c_str(), APPEND_STATUS_CREATE);
+    EXPECT_NE(zip, nullptr);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto& [name, data] = entries[i];
+        const bool bad = static_cast<int>(i) == badCrcEntry;
+        zip_fileinfo info{};
+        const auto size = static_cast<unsigned>(data.size());
+        EXPECT_EQ(zipOpenNewFileInZip2(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, bad ? 0 : Z_DEFLATED,
+                                       Z_DEFAULT_COMPRESSION, bad ? 1 : 0),
+                  ZIP_OK);
+        EXPECT_EQ(zipWriteInFileInZip(zip, data.data(), size), ZIP_OK);
+        const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(data.data()), size);
+        EXPECT_EQ(bad ? zipCloseFileInZipRaw(zip, size, crc ^ 1) : zipCloseFileInZip(zip), ZIP_OK);
+    }
+    EXPECT_EQ(zipClose(zip, nullptr), ZIP_OK);
+    return testsupport::readFile(path);
+}
+
+std::string sha1Hex(const std::string& bytes)
+{
+    return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha1).toHex().toStdString();
+}
+
+std::string manifestXml(const Manifest& m)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<update>\n"
+           "  <release><version>" + m.version + "</version><date>2026-11-30</date></release>\n"
+           "  <packages><package>\n"
+           "    <name>" + m.package + "</name><hash>" + m.hash + "</hash>\n"
+           "    <host>" + m.host + "</host><source>" + m.source + "</source>\n"
+           "    <platform>" + m.packagePlatform + "</platform><size>" + m.size + "</size>\n"
+           "  </package></packages>\n"
+           "  <install><file>\n"
+           "    <name>Cartaline</name><package>" + m.package + "</package><target></target>\n"
+           "    <exec>" + m.exec + "</exec><platform>" + m.filePlatform + "</platform>\n"
+           "    <permissions>" + m.permissions + "</permissions><is-main-binary>true</is-main-binary>\n"
+           "  </file></install>\n</update>\n";
+}
+
+void writeManifest(const Manifest& manifest)
+{
+    testsupport::writeFile(wrenhop::service::DOWNLOAD_DIR_PATH() + "/packageInfo.xml", manifestXml(manifest));
+}
+
+Snapshot snapshot(const std::string& root)
+{
+    namespace fs = std::filesystem;
+    Snapshot result;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        const std::string relative = fs::relative(it->path(), root).generic_string();
+        if (relative == "log") {
+            it.disable_recursion_pending();
+            continue;
+        }
+        const auto mode = static_cast<unsigned>(it->symlink_status().permissions());
+        if (it->is_directory())
+            result[relative + "/"] = {std::string(), mode};
+        else
+            result[relative] = {testsupport::readFile(it->path().string()), mode};
+    }
+    return result;
+}
+
+namespace {
+
+std::mutex tailMutex;
+std::string tailLines;
+bool tailing = false;
+QtMessageHandler previousHandler = nullptr;
+
+void captureLog(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    {
+        const std::lock_guard<std::mutex> lock(tailMutex);
+        if (tailing)
+            tailLines += message.toStdString() + "\n";
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+LogTail::LogTail()
+{
+    const std::lock_guard<std::mutex> lock(tailMutex);
+    tailLines.clear();
+    tailing = true;
+    previousHandler = qInstallMessageHandler(captureLog);
+}
+
+LogTail::~LogTail()
+{
+    qInstallMessageHandler(previousHandler);
+    const std::lock_guard<std::mutex> lock(tailMutex);
+    tailing = false;
+}
+
+std::string LogTail::text() const
+{
+    const std::lock_guard<std::mutex> lock(tailMutex);
+    return tailLines;
+}
+
+bool insideOwnInstallation()
+{
+    return !qEnvironmentVariableIsEmpty(kOwnInstallation);
+}
+
+void runInOwnInstallation()
+{
+    const testsupport::ScratchDir scratch;
+    const std::string install = scratch.file("install");
+    for (const std::string& folder : {install + "/package", scratch.file("temp"), scratch.file("appdata")})
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const QString self = QCoreApplication::applicationFilePath();
+    const std::string copy = install + "/package/" + QFileInfo(self).fileName().toStdString();
+    ASSERT_TRUE(QFile::copy(self, QString::fromStdString(copy)));
+
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + info->test_suite_name() + "." + info->name();
+    const testsupport::RunResult result = testsupport::run(
+        copy, {filter},
+        {std::string(kOwnInstallation) + "=" + scratch.path(), "TEMP=" + scratch.file("temp"),
+         "APPDATA=" + scratch.file("appdata"), "CARTALINE_STANDIN_RECORD=" + scratch.file("restart.record")},
+        110000);
+    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+    EXPECT_NE(result.out.find("[  PASSED  ] 1 test."), std::string::npos) << result.out << result.err;
+}
+
+std::string installRoot()
+{
+    return qEnvironmentVariable(kOwnInstallation).toStdString() + "/install";
+}
+
+std::string restartRecordPath()
+{
+    return qEnvironmentVariable(kOwnInstallation).toStdString() + "/restart.record";
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+std::string logText()
+{
+    const QDir dir(logDirPath());
+    std::string text;
+    for (const QString& name : dir.entryList({QStringLiteral("Wrenhop *.log")}, QDir::Files, QDir::Name))
+        text += testsupport::readFile(dir.filePath(name).toStdString());
+    return text;
+}
+
+std::vector<std::string> stateTrace()
+{
+    static const QRegularExpression line(
+        QStringLiteral("WrenhopManager::onStateMachine (run|exit) onStateMachine \\(state:(-?\\d+)\\)$"));
+    std::vector<std::string> trace;
+    std::istringstream in(logText());
+    for (std::string text; std::getline(in, text);) {
+        const QRegularExpressionMatch match = line.match(QString::fromStdString(text));
+        if (match.hasMatch())
+            trace.push_back((match.captured(1) + QLatin1Char(' ') + match.captured(2)).toStdString());
+    }
+    return trace;
+}
+
+std::vector<std::string> resultLogLines()
+{
+    std::vector<std::string> lines;
+    std::istringstream in(testsupport::readFile(ERROR_LOG_FILE_PATH()));
+    for (std::string text; std::getline(in, text);)
+        lines.push_back(text);
+    return lines;
+}
+
+bool matchesResultLine(const std::string& line, const std::string& expected)
+{
+    // escape() turns "#" into "\#".
+    QString pattern = QRegularExpression::escape(QString::fromStdString(expected));
+    pattern.replace(QLatin1String("\\#"), QLatin1String("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"));
+    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(QString::fromStdString(line)).hasMatch();
+}
+
+} // namespace enginetest
