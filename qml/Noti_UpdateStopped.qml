@@ -51,45 +51,11 @@ ApplicationWindow {
         text: idString.LID_PC_60100_10
     }
 
-    // Declared before the texts and buttons, which stay above it: dragging
-    // anywhere else moves the frameless window.
-    MouseArea {
-        anchors.fill: parent
-        property point pressPosition
+    WindowDragArea { window: idAppWindow }
 
-        onPressed: function(mouse) { pressPosition = Qt.point(mouse.x, mouse.y) }
-        onPositionChanged: function(mouse) {
-            idAppWindow.x += mouse.x - pressPosition.x
-            idAppWindow.y += mouse.y - pressPosition.y
-        }
-    }
-
-    Shortcut {
-        sequence: "Ctrl+Shift+F9"
-        onActivated: {
-            if (SceneController.nTuningSceneIndex !== -1) {
-                dltLog.hlog(systemInfo.iLOG_INFO, "Wrenhop UI/UX tuning end and close")
-                SceneController.nTuningSceneIndex = -1
-                SceneController.sendFinishComplete()
-            } else {
-                dltLog.hlog(systemInfo.iLOG_INFO, "Wrenhop UI/UX tuning start")
-                SceneController.setTuningScene(0)
-            }
-        }
-    }
-    Shortcut {
-        sequence: StandardKey.MoveToPreviousPage
-        onActivated: {
-            dltLog.hlog(systemInfo.iLOG_INFO, "Key PageUp pressed")
-            SceneController.setNextTuningScene()
-        }
-    }
-    Shortcut {
-        sequence: StandardKey.MoveToNextPage
-        onActivated: {
-            dltLog.hlog(systemInfo.iLOG_INFO, "Key PageDown pressed")
-            SceneController.setPrevTuningScene()
-        }
+    TuningShortcuts {
+        log: dltLog
+        levels: systemInfo
     }
 
     Text {

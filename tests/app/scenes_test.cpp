@@ -219,6 +219,26 @@ TEST_F(SceneTest, CustomerCentreLinkOpensThePageAndKeepsTheScene)
     EXPECT_EQ(sceneLoader()->property("item").value<QObject*>(), window);
 }
 
+// The frameless window follows a drag on its background; a press on a
+// button is the button's and leaves the window where it is.
+TEST_F(SceneTest, DragOnBackgroundMovesWindowButNotOnButton)
+{
+    useProfile(0, QStringLiteral("en_US"));
+    QQuickWindow* window = show("Noti_NoNetworkConnection");
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const auto drag = [&](QPoint from) {
+        const QPoint start = window->position();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(window, from + QPoint(30, 20));
+        // The window followed the mouse, so the release is where the press was.
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, from);
+        return window->position() - start;
+    };
+    EXPECT_EQ(drag(QPoint(40, 230)), QPoint(30, 20));
+    EXPECT_EQ(drag(centreOf(child(window, "confirmButton"))), QPoint(0, 0));
+}
+
 // The loader window shows whatever the controller names; the keys go to the
 // scene window shown at that moment, activated first as a user's click would.
 TEST_F(SceneTest, TuningKeysStepThroughTheScenesInOrder)
