@@ -132,6 +132,9 @@ HttpResponse HttpClient::download(const BodySink& sink)
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpClient::onWrite);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, this);
+    // Larger reads than the library's 16 KiB: a package is large, and each
+    // read costs a system call and a hand-over to the file writer.
+    curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, RECEIVE_BUFFER_SIZE);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &HttpClient::onProgress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);

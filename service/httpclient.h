@@ -52,6 +52,7 @@ public:
     static constexpr std::chrono::seconds LOW_SPEED_TIME{60};
     static constexpr long LOW_SPEED_LIMIT = 1; // bytes per second
     static constexpr long MAX_REDIRECTS = 50;
+    static constexpr long RECEIVE_BUFFER_SIZE = 256 * 1024;
 
     HttpClient();
     ~HttpClient();
