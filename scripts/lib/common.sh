@@ -58,6 +58,22 @@ total_time() {
     echo "total: $(( $(date +%s) - SCRIPT_START )) s"
 }
 
+# run_ctest ARGS...: ctest with its summary added to the file CTEST_COUNTS
+# names; keeps ctest's exit code.
+run_ctest() {
+    local log status=0
+    log="$(mktemp)"
+    ctest "$@" 2>&1 | tee "$log" || status=$?
+    sed -n 's/.* tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1 \2/p' "$log" | tail -1 >> "${CTEST_COUNTS:?}"
+    rm -f "$log"
+    return "$status"
+}
+
+# One closing line for all CTest runs together.
+test_summary() {
+    awk '{ failed += $1; total += $2 } END { printf "tests: %d passed, %d failed\n", total - failed, failed }' "$CTEST_COUNTS"
+}
+
 # configure_build DIR [cmake options...]
 configure_build() {
     local dir="$1"; shift

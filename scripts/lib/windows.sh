@@ -29,7 +29,7 @@ windows_stage() {
         # Files that earlier runs moved into the temporary folders.
         rm -rf "$build"/env/*/temp/* "$build"/env/*/appdata/*
         local status=0
-        ctest --test-dir "$build" --output-on-failure --no-tests=error || status=$?
+        run_ctest --test-dir "$build" --output-on-failure --no-tests=error || status=$?
         wineserver -k 2>/dev/null || true
         exit "$status"
     )
