@@ -23,6 +23,11 @@ using namespace std::chrono_literals;
 
 namespace {
 
+std::string caseName(const testing::TestParamInfo<const char*>& info)
+{
+    return info.param;
+}
+
 using Trace = std::vector<std::string>;
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
@@ -217,7 +222,7 @@ TEST_P(FailedTransfer, EndsInNoNetworkWithOneE1LineAndTouchesNothing)
 }
 
 // "nothing" is a path the server answers with 404.
-INSTANTIATE_TEST_SUITE_P(Servers, FailedTransfer, testing::Values("refused", "nothing", "drop", "stall"));
+INSTANTIATE_TEST_SUITE_P(Servers, FailedTransfer, testing::Values("refused", "nothing", "drop", "stall"), caseName);
 
 // A package that arrives wrong: state 13, no result line, nothing touched;
 // the retry, once the server has the right file, succeeds.
@@ -258,7 +263,7 @@ TEST_P(WrongPackage, FailsWithoutResultLineAndTheRetrySucceeds)
     EXPECT_EQ(mServer.requests("/files/update_win.zip"), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Packages, WrongPackage, testing::Values("short", "sha1", "crc", "parent", "notzip"));
+INSTANTIATE_TEST_SUITE_P(Packages, WrongPackage, testing::Values("short", "sha1", "crc", "parent", "notzip"), caseName);
 
 struct NoUpdateFileCase {
     const char* name;
