@@ -79,19 +79,41 @@ bool writeCurrentEntry(unzFile zip, const std::string& path, const unz_file_info
 
 } // namespace
 
+namespace {
+
+// Names that Windows maps to a device whatever folder they stand in.
+bool isDeviceName(std::string_view component)
+{
+    std::string base(component.substr(0, component.find('.')));
+    std::transform(base.begin(), base.end(), base.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
+        return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) && base[3] >= '1'
+        && base[3] <= '9';
+}
+
+} // namespace
+
 bool isSafeEntryName(std::string_view name)
 {
-    if (name.empty() || name.find('\0') != std::string_view::npos)
+    // A ":" is a drive letter or, anywhere else, an NTFS stream of another
+    // file; neither is a file of the package.
+    if (name.empty() || name.find('\0') != std::string_view::npos || name.find(':') != std::string_view::npos)
         return false;
     const std::string path = withForwardSlashes(std::string(name));
     if (path.front() == '/')
         return false;
-    if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0])))
-        return false;
     std::size_t start = 0;
-    while (start <= path.size()) {
+    while (start < path.size()) {
         const std::size_t end = std::min(path.find('/', start), path.size());
-        if (path.compare(start, end - start, "..") == 0)
+        const std::string_view component(path.data() + start, end - start);
+        if (component == "..")
+            return false;
+        // Windows drops a trailing dot or blank, so "a." would be written
+        // over "a", a file that the rollback does not know about.
+        if (component != "." && !component.empty() && (component.back() == '.' || component.back() == ' '))
+            return false;
+        if (isDeviceName(component))
             return false;
         start = end + 1;
     }

@@ -76,16 +76,17 @@ TEST(ziputils, ListsAndExtractsTreeWithImpliedFoldersAndBackslashNames)
 {
     ScratchDir scratch;
     const std::string zip = scratch.file("package.zip");
-    // The last names only look like parents.
+    // The last names only look like parents or devices.
     writeZip(zip, {{"top.txt", "top"}, {"bin/sub/tool", std::string(10000, 'x')}, {"a\\b\\c.txt", "abc"},
-                   {"empty/", ""}, {"..a/x", "1"}, {"./c...", "3"}});
+                   {"empty/", ""}, {"..a/x", "1"}, {"./c.d", "3"}, {"console.txt", "4"}});
     std::vector<std::string> names;
     ASSERT_TRUE(ZipUtils::testArchive(zip, &names));
-    EXPECT_EQ(names, (std::vector<std::string>{"top.txt", "bin/sub/tool", "a/b/c.txt", "empty/", "..a/x", "./c..."}));
+    EXPECT_EQ(names, (std::vector<std::string>{"top.txt", "bin/sub/tool", "a/b/c.txt", "empty/", "..a/x", "./c.d",
+                                                "console.txt"}));
     EXPECT_EQ(tree(scratch.path()), std::vector<std::string>{"package.zip"});
 
     const std::vector<std::string> expected{"..a/", "..a/x", "a/", "a/b/", "a/b/c.txt", "bin/", "bin/sub/",
-                                            "bin/sub/tool", "c...", "empty/", "top.txt"};
+                                            "bin/sub/tool", "c.d", "console.txt", "empty/", "top.txt"};
     // A destination that does not exist yet, without and with a trailing "/".
     for (const std::string folder : {"out", "out2/"}) {
         const std::string destination = scratch.file(folder);
@@ -153,7 +154,8 @@ TEST_P(HostileName, RefusesEntryOutsideDestinationWritingNothing)
 
 INSTANTIATE_TEST_SUITE_P(ziputils, HostileName,
                          testing::Values("../outside.txt", "{abs}/outside/x", "C:/x", "c:x", "a/../../x",
-                                         "a\\..\\..\\x", "\\x", "..", ""));
+                                         "a\\..\\..\\x", "\\x", "..", "", "bin/tool:stream", "bin./x",
+                                         "tool.exe ", "NUL", "sub/com1.txt", "Lpt9"));
 
 // The program never passes a password, and Debian's minizip cannot decrypt
 // anyway: an encrypted entry must fail rather than leave scrambled bytes.
