@@ -215,9 +215,9 @@ void WrenhopManager::writeErrorLog(std::string code, std::string info)
     std::ofstream file;
     file.exceptions(std::ios_base::failbit | std::ios_base::badbit);
     try {
-        // u8path: the path is UTF-8; Windows opens it as UTF-16.
-        const std::string path = ERROR_LOG_FILE_PATH();
-        file.open(std::filesystem::u8path(path), std::ios_base::out | std::ios_base::app);
+        // As it comes: Cartaline's folder is in the encoding of the APPDATA
+        // variable, which the narrow file calls expect.
+        file.open(ERROR_LOG_FILE_PATH(), std::ios_base::out | std::ios_base::app);
         // Qt's clock instead of localtime(), which is not safe on a worker
         // thread; the text is the same as strftime's "%H:%M:%S".
         const std::string time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
@@ -227,7 +227,7 @@ void WrenhopManager::writeErrorLog(std::string code, std::string info)
             file << "[WH-SUCCESS]";
         file << std::endl;
         file.close();
-    } catch (const std::ios_base::failure& e) {
+    } catch (const std::exception& e) {
         writeLog(LOG_ERROR, "WrenhopManager::writeErrorLog", "writeFile open Exception: %s", e.what());
         file.exceptions(std::ios_base::goodbit);
         if (file.is_open())

@@ -36,8 +36,9 @@ public:
     void writeErrorLog(std::string code, std::string info);
 
     // For the end of main: waits until the service's worker threads have made
-    // their last steps, so that they never outlive the objects they use.
-    // False when one is still running after the timeout. Not from a worker.
+    // their last steps, so that they never outlive the objects they use; an
+    // installation is always waited for, a download up to the timeout.
+    // False when a download is still running after it. Not from a worker.
     bool waitForWorkers(std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
 private:

@@ -232,49 +232,56 @@ void WrenhopService::report(int state, double value)
         mListener->onStateChanged(state, value);
 }
 
-void WrenhopService::workerStarted()
+void WrenhopService::workerStarted(bool installing)
 {
     const std::lock_guard<std::mutex> lock(mWorkerMutex);
     ++mWorkers;
+    if (installing)
+        ++mInstalling;
 }
 
-void WrenhopService::workerFinished()
+void WrenhopService::workerFinished(bool installing)
 {
     const std::lock_guard<std::mutex> lock(mWorkerMutex);
     --mWorkers;
+    if (installing)
+        --mInstalling;
     mWorkerDone.notify_all();
 }
 
 bool WrenhopService::waitForWorkers(std::chrono::milliseconds timeout)
 {
     std::unique_lock<std::mutex> lock(mWorkerMutex);
+    // An installation cut off by the end of the process would leave the
+    // folder half unpacked and not rolled back, so it is always waited for.
+    mWorkerDone.wait(lock, [this] { return mInstalling == 0; });
     return mWorkerDone.wait_for(lock, timeout, [this] { return mWorkers == 0; });
 }
 
 void WrenhopService::runDownloadThread()
 {
-    workerStarted();
+    workerStarted(false);
     try {
         std::thread([this] {
             download();
-            workerFinished();
+            workerFinished(false);
         }).detach();
     } catch (...) {
-        workerFinished();
+        workerFinished(false);
         throw;
     }
 }
 
 void WrenhopService::runInstallThread()
 {
-    workerStarted();
+    workerStarted(true);
     try {
         std::thread([this] {
             install();
-            workerFinished();
+            workerFinished(true);
         }).detach();
     } catch (...) {
-        workerFinished();
+        workerFinished(true);
         throw;
     }
 }
@@ -620,7 +627,10 @@ bool WrenhopService::restartCartaline()
         const std::string program = mInstallPath + "/" + getPackageFolderName() + "/./" + getMainExecutableName();
         const std::vector<std::string> args{"Wrenhop"};
         writeLog(LOG_INFO, function, "restart Cartaline: %s", program.c_str());
-        ProcessUtils::runWindows(program, args, true);
+        if (ProcessUtils::runWindows(program, args, true) != 0) {
+            writeLog(LOG_ERROR, function, "restart Cartaline fail: %s", program.c_str());
+            return true;
+        }
         return false;
     } catch (const std::exception& e) {
         writeLog(LOG_ERROR, function, "restart Cartaline fail: %s", e.what());

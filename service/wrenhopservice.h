@@ -71,8 +71,9 @@ public:
     void runInstallThread();
 
     // Waits until no worker thread of the service is left (their final
-    // report has returned). True when none is left within the timeout. Never
-    // call it from inside a listener call: that thread is a worker itself.
+    // report has returned): an installation as long as it takes, a download
+    // up to the timeout. True when none is left. Never call it from inside a
+    // listener call: that thread is a worker itself.
     bool waitForWorkers(std::chrono::milliseconds timeout);
 
     bool removeTempFiles();
@@ -117,8 +118,8 @@ private:
     bool applyExecPermissions(const std::string& path);
     void rollBack();
     void report(int state, double value);
-    void workerStarted();
-    void workerFinished();
+    void workerStarted(bool installing);
+    void workerFinished(bool installing);
 
     IWrenhopService* mListener = nullptr;
     std::string mInstallPath;
@@ -136,6 +137,7 @@ private:
     std::mutex mWorkerMutex;
     std::condition_variable mWorkerDone;
     int mWorkers = 0;
+    int mInstalling = 0;
 };
 
 } // namespace wrenhop::service
