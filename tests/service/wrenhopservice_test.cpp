@@ -125,4 +125,16 @@ TEST_F(Service, RestartOfAFileThatIsNotTheMainBinaryStartsNothing)
     EXPECT_EQ(log.text().find("restart Cartaline: "), std::string::npos);
 }
 
+TEST_F(Service, RestartThatCannotStartCartalineIsReportedAsFailed)
+{
+    load("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec>"
+         "<is-main-binary>true</is-main-binary></file></install></m>");
+    ASSERT_TRUE(service.findScriptFileFromXml());
+    const testsupport::ScratchDir empty;
+    service.setInstallPath(empty.path());
+    enginetest::LogTail log;
+    EXPECT_TRUE(service.restartCartaline());
+    EXPECT_NE(log.text().find("restart Cartaline fail: " + empty.path() + "/package/./Cartaline.exe"), std::string::npos);
+}
+
 } // namespace
