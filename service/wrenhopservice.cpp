@@ -444,6 +444,14 @@ bool WrenhopService::installArchive(const std::string& downloadFilePath, const s
         writeLog(LOG_ERROR, INSTALL_TASK, "folder in the way of a file: %s", plan.conflict.c_str());
         return false;
     }
+    // The archive would write over the backup of one of its own files, and a
+    // rollback would then put the wrong bytes back.
+    for (const std::string& path : plan.replaced) {
+        if (std::find(plan.files.begin(), plan.files.end(), path + ".bak") != plan.files.end()) {
+            writeLog(LOG_ERROR, INSTALL_TASK, "archive holds the backup name of %s", path.c_str());
+            return false;
+        }
+    }
     mCreatedFiles = plan.newFiles;
     mCreatedDirectories = plan.newDirectories;
 

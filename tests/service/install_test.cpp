@@ -160,6 +160,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"AbsoluteExec", kUpdate, "", "/etc/passwd", "u"},
                     RefusedCase{"DriveRelativeExec", kUpdate, "", "c:x", "u"},
                     RefusedCase{"EmptyExec", kUpdate, "", "", "u"},
+                    RefusedCase{"ArchiveHoldsBackupName",
+                                {{"package/Cartaline.exe", "new"}, {"package/Cartaline.exe.bak", "not ours"}}, "",
+                                "Cartaline.exe", "u"},
                     RefusedCase{"ExecMissingAfterUnpack", {{"package/fresh/new.txt", "new"}}, "", "Other.exe", "u"},
                     RefusedCase{"PlainCopyThatFails", {}, "new exe", "missing/Cartaline.exe", ""}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
