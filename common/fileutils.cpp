@@ -176,7 +176,7 @@ std::string tempPath()
         writeLog(LOG_ERROR, "FileUtils::tempPath", "getenv(TEMP) is empty");
     else
         path += '/';
-    return toForwardSlashes(localToUtf8(path));
+    return toForwardSlashes(path);
 }
 
 std::string appDataPath()

@@ -2,8 +2,15 @@
 // A thin layer over the platform's file calls. Operations that fail print one
 // line ("<what> GetLastError returned: <code>") to standard output and return
 // normally; callers that must know test the outcome with exists().
+//
+// Paths are UTF-8 on every platform, whatever their source (the environment,
+// Qt, an archive, the manifest); the platform files convert them for the
+// system's calls. Code outside this layer opens files through openFile() or
+// std::filesystem::u8path(), never with a narrow path as it stands, which
+// Windows would read in the ANSI code page.
 #pragma once
 
+#include <cstdio>
 #include <exception>
 #include <memory>
 #include <string>
@@ -61,10 +68,13 @@ void removeDirectoryAndFiles(const std::string& path);
 bool exists(const std::string& path);
 std::string fileName(const std::string& path);
 std::string currentDirectory();
+// fopen() for a UTF-8 path; the caller closes the file.
+std::FILE* openFile(const std::string& path, const char* mode);
 // Ends in "/" unless empty.
 std::string tempPath();
 // Cartaline's own folder; exists after the call.
 std::string appDataPath();
+// For text bound for the ANSI code page; no path needs them.
 std::string utf8ToLocal(const std::string& text);
 std::string localToUtf8(std::string text);
 std::wstring utf8ToWide(const std::string& text);

@@ -26,7 +26,7 @@ bool removeDirectory(const std::string& path);
 bool currentDirectory(std::string& path);
 
 // The temporary and application-data folders as the environment gives them,
-// without trailing "/"; empty when the platform has no value.
+// in UTF-8 and without trailing "/"; empty when the platform has no value.
 std::string temporaryDirectory();
 std::string applicationDataDirectory();
 

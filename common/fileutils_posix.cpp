@@ -241,13 +241,18 @@ bool DirectoryIterator::isDirectory() const
     return d->isDirectory;
 }
 
+std::FILE* openFile(const std::string& path, const char* mode)
+{
+    return std::fopen(path.c_str(), mode);
+}
+
 bool exists(const std::string& path)
 {
     struct stat info = {};
     return !path.empty() && ::lstat(path.c_str(), &info) == 0;
 }
 
-// Paths are UTF-8 throughout on POSIX; the code page is UTF-8.
+// The code page is UTF-8 on POSIX.
 std::string utf8ToLocal(const std::string& text)
 {
     return text;

@@ -3,7 +3,6 @@
 
 #include "fileutils_p.h"
 
-#include <cstdlib>
 #include <vector>
 
 #include <windows.h>
@@ -34,12 +33,6 @@ private:
     HANDLE mHandle;
 };
 
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
 // Both calls of a conversion take the input's length from the caller: -1
 // reads up to the first NUL, whose converted copy the caller then drops.
 std::wstring toWide(UINT codePage, DWORD flags, const char* text, int length)
@@ -67,6 +60,22 @@ std::string fromWide(UINT codePage, const std::wstring& wide)
     return text;
 }
 
+// The wide environment: the narrow one is in the ANSI code page, which
+// cannot hold every user name.
+std::string environment(const wchar_t* name)
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    DWORD length = ::GetEnvironmentVariableW(name, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length >= buffer.size()) {
+        // The answer is the size needed, terminating NUL included.
+        buffer.resize(length);
+        length = ::GetEnvironmentVariableW(name, buffer.data(), static_cast<DWORD>(buffer.size()));
+    }
+    if (length == 0 || length >= buffer.size())
+        return {};
+    return fromWide(CP_UTF8, std::wstring(buffer.data(), length));
+}
+
 // A file that Windows will not delete while it is in use (a running program,
 // a loaded library) may still be renamed: it goes to the temporary folder
 // under a free name and is deleted when the machine restarts.
@@ -77,7 +86,7 @@ void moveAsideForDeletion(const std::string& path)
     for (int counter = 1; exists(candidate); ++counter)
         candidate = target + "_" + std::to_string(counter);
     rename(path, candidate);
-    ::MoveFileExA(candidate.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    ::MoveFileExW(utf8ToWide(candidate).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
 } // namespace
@@ -91,27 +100,27 @@ unsigned long lastErrorCode()
 
 bool copyFile(const std::string& source, const std::string& target)
 {
-    return ::CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+    return ::CopyFileW(utf8ToWide(source).c_str(), utf8ToWide(target).c_str(), FALSE) != 0;
 }
 
 bool rename(const std::string& oldPath, const std::string& newPath)
 {
-    return ::MoveFileA(oldPath.c_str(), newPath.c_str()) != 0;
+    return ::MoveFileW(utf8ToWide(oldPath).c_str(), utf8ToWide(newPath).c_str()) != 0;
 }
 
 bool replaceFile(const std::string& source, const std::string& target)
 {
-    return ::MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return ::MoveFileExW(utf8ToWide(source).c_str(), utf8ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 bool createDirectory(const std::string& path)
 {
-    return ::CreateDirectoryA(path.c_str(), nullptr) != 0;
+    return ::CreateDirectoryW(utf8ToWide(path).c_str(), nullptr) != 0;
 }
 
 bool removeFile(const std::string& path)
 {
-    if (::DeleteFileA(path.c_str()))
+    if (::DeleteFileW(utf8ToWide(path).c_str()))
         return true;
     switch (::GetLastError()) {
     case ERROR_ACCESS_DENIED:
@@ -126,43 +135,43 @@ bool removeFile(const std::string& path)
 
 bool removeDirectory(const std::string& path)
 {
-    return ::RemoveDirectoryA(path.c_str()) != 0;
+    return ::RemoveDirectoryW(utf8ToWide(path).c_str()) != 0;
 }
 
 bool currentDirectory(std::string& path)
 {
-    std::vector<char> buffer(MAX_PATH);
-    DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    std::vector<wchar_t> buffer(MAX_PATH);
+    DWORD length = ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
     if (length >= buffer.size()) {
         // The answer is the size needed, terminating NUL included.
         buffer.resize(length);
-        length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+        length = ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
     }
     if (length == 0 || length >= buffer.size())
         return false;
-    path.assign(buffer.data(), length);
+    path = fromWide(CP_UTF8, std::wstring(buffer.data(), length));
     return true;
 }
 
 std::string temporaryDirectory()
 {
-    return environment("TEMP");
+    return environment(L"TEMP");
 }
 
 std::string applicationDataDirectory()
 {
-    return environment("APPDATA");
+    return environment(L"APPDATA");
 }
 
 } // namespace detail
 
 struct DirectoryIterator::Impl {
     explicit Impl(const std::string& pattern)
-        : handle(::FindFirstFileA(pattern.c_str(), &data))
+        : handle(::FindFirstFileW(utf8ToWide(pattern).c_str(), &data))
     {
     }
 
-    WIN32_FIND_DATAA data = {};
+    WIN32_FIND_DATAW data = {};
     FindHandle handle;
     bool first = true;
 };
@@ -181,17 +190,22 @@ bool DirectoryIterator::next()
         d->first = false;
         return d->handle.valid();
     }
-    return d->handle.valid() && ::FindNextFileA(d->handle.get(), &d->data) != 0;
+    return d->handle.valid() && ::FindNextFileW(d->handle.get(), &d->data) != 0;
 }
 
 std::string DirectoryIterator::name() const
 {
-    return d->data.cFileName;
+    return fromWide(CP_UTF8, d->data.cFileName);
 }
 
 bool DirectoryIterator::isDirectory() const
 {
     return (d->data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::FILE* openFile(const std::string& path, const char* mode)
+{
+    return ::_wfopen(utf8ToWide(path).c_str(), utf8ToWide(mode).c_str());
 }
 
 bool exists(const std::string& path)

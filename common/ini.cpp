@@ -45,10 +45,10 @@ enum class ReadResult { Complete, Missing, Failed };
 
 ReadResult readWholeFile(const std::string& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fs::u8path(path), std::ios::binary);
     if (!in) {
         std::error_code error;
-        return fs::status(path, error).type() == fs::file_type::not_found ? ReadResult::Missing
+        return fs::status(fs::u8path(path), error).type() == fs::file_type::not_found ? ReadResult::Missing
                                                                            : ReadResult::Failed;
     }
     char chunk[4096];
@@ -207,11 +207,11 @@ void INI::readLine(std::string_view line, Section*& current)
 void INI::write(const std::string& path) const
 {
     std::error_code error;
-    const fs::file_status old = fs::status(path, error);
+    const fs::file_status old = fs::status(fs::u8path(path), error);
     const bool replacing = fs::exists(old);
     // Opening for appending changes nothing and fails where rewriting in
     // place would: a read-only or locked file stays as it is.
-    if (replacing && !std::ofstream(path, std::ios::app)) {
+    if (replacing && !std::ofstream(fs::u8path(path), std::ios::app)) {
         if (mOptions.logging)
             writeLog(LOG_ERROR, kWriteFunction, "writeFile open Exception ");
         return;
@@ -220,7 +220,7 @@ void INI::write(const std::string& path) const
     // The new text goes beside the file first, so that a crash or a full disk
     // never leaves Cartaline a truncated settings file.
     const std::string temporary = path + ".tmp";
-    std::ofstream out(temporary, std::ios::out | std::ios::trunc);
+    std::ofstream out(fs::u8path(temporary), std::ios::out | std::ios::trunc);
     out << serialize();
     out.close();
     if (!out) {
@@ -230,7 +230,7 @@ void INI::write(const std::string& path) const
         return;
     }
     if (replacing)
-        fs::permissions(temporary, old.permissions(), fs::perm_options::replace, error);
+        fs::permissions(fs::u8path(temporary), old.permissions(), fs::perm_options::replace, error);
 
     FileUtils::replaceFile(temporary, path);
     if (FileUtils::exists(temporary)) {

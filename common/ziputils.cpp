@@ -27,6 +27,15 @@ std::string withForwardSlashes(std::string name)
     return name;
 }
 
+// minizip's own open would hand the UTF-8 path to a narrow fopen, which
+// Windows reads in the ANSI code page; the other file calls take its FILE*.
+voidpf ZCALLBACK openArchiveFile(voidpf, const void* path, int mode)
+{
+    if (!path || (mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ)
+        return nullptr;
+    return FileUtils::openFile(static_cast<const char*>(path), "rb");
+}
+
 int openCurrentEntry(unzFile zip, const std::string& password)
 {
     return password.empty() ? unzOpenCurrentFile(zip) : unzOpenCurrentFilePassword(zip, password.c_str());
@@ -66,7 +75,7 @@ unsigned unixMode(const unz_file_info& info)
 
 bool writeCurrentEntry(unzFile zip, const std::string& path, const unz_file_info& info)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
     if (!out)
         return false;
     const bool read = readCurrentEntry(zip, &out);
@@ -123,7 +132,10 @@ bool isSafeEntryName(std::string_view name)
 bool ZipUtils::Archive::open(const std::string& zipPath)
 {
     reset();
-    mHandle = unzOpen(FileUtils::utf8ToLocal(zipPath).c_str());
+    zlib_filefunc64_def files{};
+    fill_fopen64_filefunc(&files);
+    files.zopen64_file = &openArchiveFile;
+    mHandle = unzOpen2_64(zipPath.c_str(), &files);
     return mHandle != nullptr;
 }
 
@@ -234,7 +246,7 @@ bool ZipUtils::extractAll(const std::string& destination)
         createParentDirectories(path);
         if (path.back() == '/') {
             std::error_code error;
-            ok = readCurrentEntry(zip, nullptr) && std::filesystem::is_directory(path, error);
+            ok = readCurrentEntry(zip, nullptr) && std::filesystem::is_directory(std::filesystem::u8path(path), error);
         } else {
             ok = writeCurrentEntry(zip, path, info);
         }
@@ -257,6 +269,6 @@ void ZipUtils::createParentDirectories(const std::string& path)
     // harmlessly, and a real failure shows when the file is opened.
     for (std::size_t slash = path.find('/'); slash != std::string::npos; slash = path.find('/', slash + 1)) {
         std::error_code ignored;
-        std::filesystem::create_directory(path.substr(0, slash + 1), ignored);
+        std::filesystem::create_directory(std::filesystem::u8path(path.substr(0, slash + 1)), ignored);
     }
 }

@@ -215,9 +215,7 @@ void WrenhopManager::writeErrorLog(std::string code, std::string info)
     std::ofstream file;
     file.exceptions(std::ios_base::failbit | std::ios_base::badbit);
     try {
-        // As it comes: Cartaline's folder is in the encoding of the APPDATA
-        // variable, which the narrow file calls expect.
-        file.open(ERROR_LOG_FILE_PATH(), std::ios_base::out | std::ios_base::app);
+        file.open(std::filesystem::u8path(ERROR_LOG_FILE_PATH()), std::ios_base::out | std::ios_base::app);
         // Qt's clock instead of localtime(), which is not safe on a worker
         // thread; the text is the same as strftime's "%H:%M:%S".
         const std::string time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();

@@ -26,7 +26,7 @@ struct StreamingFile::Sha1 {
 };
 
 StreamingFile::StreamingFile(const std::string& path)
-    : mFileOwner(std::fopen(FileUtils::utf8ToLocal(path).c_str(), "wb"))
+    : mFileOwner(FileUtils::openFile(path, "wb"))
     , mFile(mFileOwner.get())
     , mSha1(std::make_unique<Sha1>())
 {

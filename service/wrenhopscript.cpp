@@ -7,8 +7,10 @@
 #include <tinyxml2.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 
 namespace wrenhop::service {
 
@@ -56,8 +58,11 @@ WrenhopScript::~WrenhopScript()
 
 bool WrenhopScript::parseInfoXml(const std::string& path)
 {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(FileUtils::openFile(path, "rb"), &std::fclose);
+    if (!file)
+        return false;
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(FileUtils::utf8ToLocal(path).c_str()) != tinyxml2::XML_SUCCESS)
+    if (document.LoadFile(file.get()) != tinyxml2::XML_SUCCESS)
         return false;
     writeLog(LOG_INFO, "wrenhop::service::WrenhopScript::parseInfoXml", "Loaded script from: %s", path.c_str());
     readDocument(document.FirstChildElement());

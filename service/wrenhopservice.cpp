@@ -32,19 +32,19 @@ const char* const INSTALL_TASK = "wrenhop::service::WrenhopService::runInstallTh
 
 std::string normalPath(const std::string& path)
 {
-    return std::filesystem::path(path).lexically_normal().generic_string();
+    return std::filesystem::u8path(path).lexically_normal().generic_u8string();
 }
 
 bool isDirectory(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::is_directory(FileUtils::utf8ToLocal(path), error);
+    return std::filesystem::is_directory(std::filesystem::u8path(path), error);
 }
 
 std::int64_t fileSize(const std::string& path)
 {
     std::error_code error;
-    const auto size = std::filesystem::file_size(FileUtils::utf8ToLocal(path), error);
+    const auto size = std::filesystem::file_size(std::filesystem::u8path(path), error);
     return error ? -1 : static_cast<std::int64_t>(size);
 }
 
@@ -84,7 +84,7 @@ InstallPlan planUnpack(const std::string& root, const std::vector<std::string>& 
     for (std::string name : entryNames) {
         std::replace(name.begin(), name.end(), '\\', '/');
         const bool directoryEntry = !name.empty() && name.back() == '/';
-        const std::filesystem::path relative = std::filesystem::path(name).lexically_normal();
+        const std::filesystem::path relative = std::filesystem::u8path(name).lexically_normal();
 
         std::filesystem::path prefix;
         std::vector<std::filesystem::path> parts(relative.begin(), relative.end());
@@ -93,13 +93,13 @@ InstallPlan planUnpack(const std::string& root, const std::vector<std::string>& 
         const std::size_t folderCount = directoryEntry ? parts.size() : (parts.empty() ? 0 : parts.size() - 1);
         for (std::size_t i = 0; i < folderCount; ++i) {
             prefix /= parts[i];
-            const std::string folder = normalPath(root + "/" + prefix.generic_string());
+            const std::string folder = normalPath(root + "/" + prefix.generic_u8string());
             if (seen.insert(folder).second && !FileUtils::exists(folder))
                 plan.newDirectories.push_back(folder);
         }
         if (directoryEntry)
             continue;
-        const std::string target = normalPath(root + "/" + relative.generic_string());
+        const std::string target = normalPath(root + "/" + relative.generic_u8string());
         if (!seen.insert(target).second)
             continue;
         plan.files.push_back(target);

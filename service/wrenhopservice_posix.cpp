@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "wrenhopservice_p.h"
 
-#include "fileutils.h"
-
 #include <sys/stat.h>
 
 namespace wrenhop::service {
 
 bool applyPermissions(const std::string& path, int permissions)
 {
-    return ::chmod(FileUtils::utf8ToLocal(path).c_str(), static_cast<mode_t>(permissions)) == 0;
+    return ::chmod(path.c_str(), static_cast<mode_t>(permissions)) == 0;
 }
 
 } // namespace wrenhop::service

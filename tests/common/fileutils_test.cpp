@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -140,4 +143,53 @@ TEST_F(FileUtilsTest, CurrentDirectoryUsesForwardSlashes)
     const std::string current = FileUtils::currentDirectory();
     fs::current_path(previous);
     EXPECT_EQ(current, scratch.path());
+}
+
+// A user named "Zoë" could not update: paths were UTF-8 but reached the ANSI
+// calls. "Ω" is outside every Western code page, so an ANSI call would name
+// another file or none.
+TEST_F(FileUtilsTest, NonAsciiPathsAreUtf8ThroughEveryOperation)
+{
+    const std::string name = "Zo\xC3\xAB \xCE\xA9";
+    const std::string folder = scratch.file(name + "/" + name);
+    FileUtils::createDirectories(folder);
+    EXPECT_TRUE(fs::is_directory(fs::u8path(folder)));
+    const std::string file = folder + "/" + name + ".txt";
+    {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(FileUtils::openFile(file, "wb"), &std::fclose);
+        ASSERT_TRUE(out);
+        EXPECT_GE(std::fputs("content", out.get()), 0);
+    }
+    EXPECT_TRUE(FileUtils::exists(file));
+    const std::string copy = folder + "/copy \xCE\xA9";
+    const std::string moved = folder + "/moved \xCE\xA9";
+    EXPECT_EQ(printedBy([&] {
+                  FileUtils::copyFile(file, copy);
+                  FileUtils::rename(copy, moved);
+              }),
+              "");
+    std::set<std::string> names;
+    for (FileUtils::DirectoryIterator entries(folder); entries.next();)
+        names.insert(entries.name());
+    EXPECT_EQ(names, (std::set<std::string>{".", "..", name + ".txt", "moved \xCE\xA9"}));
+    EXPECT_EQ(printedBy([&] { FileUtils::replaceFile(moved, file); }), "");
+    EXPECT_EQ(readFile(file), "content");
+    EXPECT_EQ(printedBy([&] { FileUtils::copyFile(moved, copy); }),
+              failure("Failed to copy " + moved + " to " + copy, 2));
+    EXPECT_EQ(printedBy([&] { FileUtils::removeDirectoryAndFiles(folder); }), "");
+    EXPECT_FALSE(fs::exists(fs::u8path(folder)));
+
+    const std::string parent = scratch.file(name);
+    const fs::path previous = fs::current_path();
+    fs::current_path(fs::u8path(parent));
+    const std::string current = FileUtils::currentDirectory();
+    fs::current_path(previous);
+    EXPECT_EQ(current, parent);
+
+    // The variables in the platform's own separators.
+    const std::string native = fs::u8path(parent).make_preferred().u8string();
+    const EnvironmentOverride temp("TEMP", native), appData("APPDATA", native);
+    EXPECT_EQ(FileUtils::tempPath(), parent + "/");
+    EXPECT_EQ(printedBy([&] { EXPECT_EQ(FileUtils::appDataPath(), parent + "/Cartaline"); }), "");
+    EXPECT_TRUE(fs::is_directory(fs::u8path(parent + "/Cartaline")));
 }

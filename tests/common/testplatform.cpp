@@ -39,15 +39,15 @@ ScratchDir::~ScratchDir()
 
 std::string readFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fs::u8path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void writeFile(const std::string& path, const std::string& bytes)
 {
     std::error_code error;
-    fs::create_directories(fs::path(path).parent_path(), error);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    fs::create_directories(fs::u8path(path).parent_path(), error);
+    std::ofstream out(fs::u8path(path), std::ios::binary | std::ios::trunc);
     ASSERT_TRUE(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
 }
 
