@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "processutils.h"
 
+#include "fileutils.h"
+#include "processutils_p.h"
+
 namespace ProcessUtils {
 
 int runWindows(const std::string& program, const std::vector<std::string>& args)
@@ -24,5 +27,18 @@ std::string buildCommandLine(const std::vector<std::string>& args)
     }
     return commandLine;
 }
+
+namespace detail {
+
+std::vector<std::string> programAndArguments(const std::string& program, const std::vector<std::string>& args)
+{
+    std::vector<std::string> argv;
+    argv.reserve(args.size() + 1);
+    argv.push_back(FileUtils::toForwardSlashes(program));
+    argv.insert(argv.end(), args.begin(), args.end());
+    return argv;
+}
+
+} // namespace detail
 
 } // namespace ProcessUtils

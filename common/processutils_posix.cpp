@@ -3,6 +3,7 @@
 
 #include "fileutils.h"
 #include "fileutils_p.h"
+#include "processutils_p.h"
 #include "writelog.h"
 
 #include <cerrno>
@@ -111,10 +112,7 @@ void reapInBackground(pid_t pid)
 
 int runWindows(const std::string& program, const std::vector<std::string>& args, bool noWait)
 {
-    std::vector<std::string> argv;
-    argv.reserve(args.size() + 1);
-    argv.push_back(FileUtils::toForwardSlashes(program));
-    argv.insert(argv.end(), args.begin(), args.end());
+    const std::vector<std::string> argv = detail::programAndArguments(program, args);
     const std::string path = argv.front();
     writeLog(LOG_INFO, "ProcessUtils::runWindows", "%s", buildCommandLine(argv).c_str());
 

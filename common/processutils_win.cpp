@@ -2,6 +2,7 @@
 #include "processutils.h"
 
 #include "fileutils.h"
+#include "processutils_p.h"
 #include "writelog.h"
 
 #include <string>
@@ -34,15 +35,18 @@ private:
     PROCESS_INFORMATION mInfo = {};
 };
 
-// CreateProcessA may write into the command line, so it gets its own copy.
-bool createProcess(const char* application, const std::string& commandLine, DWORD flags, ProcessHandles& handles)
+// Paths and arguments are UTF-8, so the wide call takes them. CreateProcessW
+// may write into the command line, so it gets its own copy.
+bool createProcess(const std::string* application, const std::string& commandLine, DWORD flags,
+                   ProcessHandles& handles)
 {
-    std::vector<char> writable(commandLine.begin(), commandLine.end());
-    writable.push_back('\0');
-    STARTUPINFOA startup = {};
+    const std::wstring wideApplication = application ? FileUtils::utf8ToWide(*application) : std::wstring();
+    std::wstring writable = FileUtils::utf8ToWide(commandLine);
+    writable.push_back(L'\0');
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    return ::CreateProcessA(application, writable.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
-                            handles.get())
+    return ::CreateProcessW(application ? wideApplication.c_str() : nullptr, writable.data(), nullptr, nullptr, FALSE,
+                            flags, nullptr, nullptr, &startup, handles.get())
         != 0;
 }
 
@@ -50,14 +54,11 @@ bool createProcess(const char* application, const std::string& commandLine, DWOR
 
 int runWindows(const std::string& program, const std::vector<std::string>& args, bool noWait)
 {
-    std::vector<std::string> argv;
-    argv.reserve(args.size() + 1);
-    argv.push_back(FileUtils::toForwardSlashes(program));
-    argv.insert(argv.end(), args.begin(), args.end());
+    const std::vector<std::string> argv = detail::programAndArguments(program, args);
     const std::string& path = argv.front();
 
     ProcessHandles handles;
-    if (!createProcess(path.c_str(), buildCommandLine(argv), 0, handles)) {
+    if (!createProcess(&path, buildCommandLine(argv), 0, handles)) {
         const std::string code = std::to_string(::GetLastError());
         writeLog(LOG_ERROR, "ProcessUtils::runWindows", "Failed to start child process. %s, Last error: %s",
                  path.c_str(), code.c_str());
