@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "testsupport.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -6,11 +8,7 @@
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    // CTest lists the tests without the environment it runs them with.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    testsupport::useHeadlessQtByDefault();
     QCoreApplication::setApplicationName(QStringLiteral("Wrenhop"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vantor"));
     QGuiApplication app(argc, argv);

@@ -78,4 +78,12 @@ bool runningAsRoot()
     return ::geteuid() == 0;
 }
 
+void useHeadlessQtByDefault()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
+}
+
 } // namespace testsupport

@@ -38,4 +38,8 @@ RunResult run(const std::string& program, const std::vector<std::string>& args,
 std::vector<std::string> unprivileged(const std::string& program, const std::vector<std::string>& args);
 bool runningAsRoot();
 
+// Offscreen, software-rendered Qt unless the environment says otherwise:
+// CTest lists the tests without the environment it runs them with.
+void useHeadlessQtByDefault();
+
 } // namespace testsupport

@@ -135,10 +135,7 @@ TEST(EngineTables, BrandFontFollowsBrandAndLanguage)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    testsupport::useHeadlessQtByDefault();
     if (argc == 3 && std::string(argv[1]) == "--engine-child")
         return runEngineChild(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

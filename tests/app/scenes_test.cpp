@@ -289,10 +289,7 @@ TEST_F(SceneTest, TuningKeysStepThroughTheScenesInOrder)
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    testsupport::useHeadlessQtByDefault();
     QApplication app(argc, argv);
     qInstallMessageHandler(collectMessages);
     AppEngine::getInstance()->initialize(&app);
