@@ -3,8 +3,6 @@
 
 #include "fileutils.h"
 
-#include <openssl/evp.h>
-
 #include <cstring>
 
 namespace wrenhop::service {
@@ -18,21 +16,14 @@ constexpr std::size_t kMaxQueuedBlocks = 8;
 
 } // namespace
 
-struct StreamingFile::Sha1 {
-    struct ContextFree {
-        void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
-    };
-    std::unique_ptr<EVP_MD_CTX, ContextFree> context{EVP_MD_CTX_new()};
-};
-
 StreamingFile::StreamingFile(const std::string& path)
     : mFileOwner(FileUtils::openFile(path, "wb"))
     , mFile(mFileOwner.get())
-    , mSha1(std::make_unique<Sha1>())
+    , mSha1(std::make_unique<Hasher>(HashAlgorithm::Sha1))
 {
     if (!mFile)
         return;
-    if (!mSha1->context || EVP_DigestInit_ex(mSha1->context.get(), EVP_sha1(), nullptr) != 1) {
+    if (!mSha1->isValid()) {
         mFileOwner.reset();
         mFile = nullptr;
         return;
@@ -106,7 +97,7 @@ void StreamingFile::run()
         }
         if (ok) {
             ok = std::fwrite(block.data(), 1, block.size(), mFile) == block.size()
-                && EVP_DigestUpdate(mSha1->context.get(), block.data(), block.size()) == 1;
+                && mSha1->update(std::string_view(block.data(), block.size()));
         }
         std::lock_guard<std::mutex> lock(mMutex);
         if (!ok)
@@ -132,17 +123,10 @@ bool StreamingFile::finish()
     mChanged.notify_all();
     mWriter.join();
 
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    const bool hashed = EVP_DigestFinal_ex(mSha1->context.get(), digest, &length) == 1;
+    mSha1Hex = mSha1->hexDigest();
     const bool closed = std::fclose(mFileOwner.release()) == 0;
     mFile = nullptr;
-    static const char hex[] = "0123456789abcdef";
-    for (unsigned int i = 0; hashed && i < length; ++i) {
-        mSha1Hex += hex[digest[i] >> 4];
-        mSha1Hex += hex[digest[i] & 0x0f];
-    }
-    mResult = hashed && closed && !mWriteFailed;
+    mResult = !mSha1Hex.empty() && closed && !mWriteFailed;
     return mResult;
 }
 

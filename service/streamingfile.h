@@ -3,6 +3,8 @@
 // so that the transfer never waits for the disk or the hash.
 #pragma once
 
+#include "hasher.h"
+
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -46,11 +48,10 @@ private:
     struct FileCloser {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
-    struct Sha1;
 
     std::unique_ptr<std::FILE, FileCloser> mFileOwner;
     std::FILE* mFile = nullptr;
-    std::unique_ptr<Sha1> mSha1;
+    std::unique_ptr<Hasher> mSha1;
     Block mCurrent;
 
     mutable std::mutex mMutex;
