@@ -26,7 +26,6 @@ namespace {
 struct Download {
     std::string bytes;
     Hasher sha1{HashAlgorithm::Sha1};
-    long status = 0;
 };
 
 std::size_t receive(char* data, std::size_t size, std::size_t count, void* user)
@@ -43,9 +42,7 @@ CURLcode get(const std::string& url, Download& download)
     curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, receive);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &download);
-    const CURLcode code = curl_easy_perform(curl.get());
-    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &download.status);
-    return code;
+    return curl_easy_perform(curl.get());
 }
 
 std::string host()
@@ -77,13 +74,6 @@ TEST(WindowsDepsBuild, TlsGoesThroughSchannel)
     EXPECT_NE(backend.find("Schannel"), std::string::npos) << backend;
 }
 
-TEST_F(WindowsDeps, MissingFileIsAnHttpError)
-{
-    Download download;
-    EXPECT_EQ(get(host() + "/missing.zip", download), CURLE_HTTP_RETURNED_ERROR);
-    EXPECT_EQ(download.status, 404);
-}
-
 TEST_F(WindowsDeps, ManifestPackageArrivesWholeAndLists)
 {
     Download manifest;
@@ -110,7 +100,8 @@ TEST_F(WindowsDeps, ManifestPackageArrivesWholeAndLists)
 
     const std::filesystem::path path = std::filesystem::temp_directory_path() / "wrenhop-deps-test.zip";
     std::ofstream(path, std::ios::binary).write(archive.bytes.data(), std::streamsize(archive.bytes.size()));
-    unzFile zip = unzOpen64(path.string().c_str());
+    std::unique_ptr<void, decltype(&unzClose)> archiveFile(unzOpen64(path.string().c_str()), unzClose);
+    unzFile zip = archiveFile.get();
     ASSERT_NE(zip, nullptr);
     std::set<std::string> listed;
     std::string readme;
@@ -126,7 +117,7 @@ TEST_F(WindowsDeps, ManifestPackageArrivesWholeAndLists)
             EXPECT_EQ(unzCloseCurrentFile(zip), UNZ_OK);
         }
     }
-    unzClose(zip);
+    archiveFile.reset();
     std::filesystem::remove(path);
     EXPECT_EQ(listed, expected);
     std::string lines;
