@@ -2,6 +2,7 @@
 // The file utilities on POSIX: modes, links, the fallbacks of the standard
 // folders and operations without privileges.
 #include "fileutils.h"
+#include "fileutils_p.h"
 #include "processutils.h"
 #include "testplatform.h"
 
@@ -62,6 +63,30 @@ TEST_F(FileUtilsTest, RemoveDirectoryAndFilesDoesNotFollowLinkOutOfFolder)
     EXPECT_EQ(printedBy([&] { FileUtils::removeDirectoryAndFiles(scratch.file("work")); }), "");
     EXPECT_FALSE(FileUtils::exists(scratch.file("work")));
     EXPECT_EQ(readFile(scratch.file("outside/keep")), "keep");
+}
+
+// Where the file system lacks RENAME_NOREPLACE (EINVAL), every rename failed.
+TEST_F(FileUtilsTest, RenameByLinkingKeepsAnExistingName)
+{
+    writeFile(scratch.file("file"), "file");
+    writeFile(scratch.file("taken"), "taken");
+    writeFile(scratch.file("folder/inner"), "inner");
+    const struct {
+        const char* from;
+        const char* to;
+        unsigned long error; // 0: moved
+    } rows[] = {{"file", "taken", 183}, {"folder", "taken", 183}, {"missing", "new", 2},
+                {"file", "moved", 0},   {"folder", "moved folder", 0}};
+    for (const auto& row : rows) {
+        errno = 0;
+        EXPECT_EQ(FileUtils::detail::renameByLinking(scratch.file(row.from), scratch.file(row.to)), row.error == 0)
+            << row.from;
+        EXPECT_EQ(row.error ? FileUtils::detail::lastErrorCode() : 0, row.error) << row.from;
+    }
+    EXPECT_EQ(entriesOf(scratch.path()), (std::set<std::string>{"moved", "moved folder", "taken"}));
+    EXPECT_EQ(readFile(scratch.file("moved")), "file");
+    EXPECT_EQ(readFile(scratch.file("moved folder/inner")), "inner");
+    EXPECT_EQ(readFile(scratch.file("taken")), "taken");
 }
 
 TEST_F(FileUtilsTest, StandardFoldersFallBackInOrder)
