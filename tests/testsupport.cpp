@@ -1,16 +1,25 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "testsupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 namespace testsupport {
+
+namespace {
+
+const char* const kReachableRoot = "WRENHOP_TEST_REACHABLE_ROOT";
+
+} // namespace
 
 ScratchDir::ScratchDir()
     : mDir(QDir::fromNativeSeparators(qEnvironmentVariable("TEMP", QDir::tempPath())) + QStringLiteral("/scratch-XXXXXX"))
@@ -71,6 +80,38 @@ std::vector<std::string> unprivileged(const std::string& program, const std::vec
     command.push_back(program);
     command.insert(command.end(), args.begin(), args.end());
     return command;
+}
+
+std::vector<std::string> unprivilegedSelf(const std::vector<std::string>& args)
+{
+    QString program = QCoreApplication::applicationFilePath();
+    const QString root = qEnvironmentVariable(kReachableRoot);
+    if (runningAsRoot() && !root.isEmpty()) {
+        const QString copy = root + QStringLiteral("/bin/") + QFileInfo(program).fileName();
+        if (!QFileInfo::exists(copy)) {
+            QDir().mkpath(QFileInfo(copy).path());
+            EXPECT_TRUE(QFile::copy(program, copy)) << copy.toStdString();
+        }
+        program = copy;
+    }
+    return unprivileged(program.toStdString(), args);
+}
+
+void useReachableFoldersAsRoot()
+{
+    if (!runningAsRoot() || qEnvironmentVariableIsSet(kReachableRoot))
+        return;
+    static QTemporaryDir root(QDir::tempPath() + QStringLiteral("/wrenhop-tests-XXXXXX"));
+    if (!root.isValid())
+        return;
+    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                           | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    for (const char* name : {"TEMP", "APPDATA"}) {
+        const QString folder = root.path() + QLatin1Char('/') + QString::fromLatin1(name).toLower();
+        QDir().mkpath(folder);
+        qputenv(name, QFile::encodeName(folder));
+    }
+    qputenv(kReachableRoot, QFile::encodeName(root.path()));
 }
 
 bool runningAsRoot()

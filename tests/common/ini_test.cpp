@@ -6,7 +6,6 @@
 #include "testsupport.h"
 #include "writelog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -190,8 +189,7 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         fs::permissions(path, row.file);
         fs::permissions(dir.path(), row.folder);
 
-        const std::vector<std::string> command =
-            testsupport::unprivileged(QCoreApplication::applicationFilePath().toStdString(), {});
+        const std::vector<std::string> command = testsupport::unprivilegedSelf({});
         const testsupport::RunResult child = testsupport::run(
             command.front(), {command.begin() + 1, command.end()}, {std::string(kChildVariable) + "=" + path});
 

@@ -3,8 +3,6 @@
 
 #include "testsupport.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 #include <zip.h>
 #include <zlib.h>
@@ -186,8 +184,7 @@ TEST(ziputils, ReportsFailureWhenFileCannotBeWritten)
     fs::create_directory(scratch.file("locked"));
     fs::permissions(scratch.file("locked"), fs::perms(0505));
     const std::vector<std::string> command
-        = testsupport::unprivileged(QCoreApplication::applicationFilePath().toStdString(),
-                                    {"--gtest_filter=ziputils.ReportsFailureWhenFileCannotBeWritten"});
+        = testsupport::unprivilegedSelf({"--gtest_filter=ziputils.ReportsFailureWhenFileCannotBeWritten"});
     for (const std::string zip : {"files.zip", "folder.zip"}) {
         fs::permissions(scratch.file(zip), fs::perms(0404));
         const testsupport::RunResult child
