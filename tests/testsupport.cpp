@@ -45,6 +45,21 @@ void writeFile(const std::string& path, const std::string& bytes)
     ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
 }
 
+std::string loggedBy(const std::function<void()>& operation)
+{
+    const auto logs = [] {
+        const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log"));
+        std::string text;
+        for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name))
+            text += readFile(dir.filePath(name).toStdString());
+        return text;
+    };
+    const std::string before = logs();
+    operation();
+    const std::string after = logs();
+    return after.compare(0, before.size(), before) == 0 ? after.substr(before.size()) : after;
+}
+
 RunResult run(const std::string& program, const std::vector<std::string>& args,
               const std::vector<std::string>& extraEnv, int timeoutMs)
 {

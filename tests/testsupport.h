@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,15 @@ private:
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
+// Text as a file opened in text mode holds it: unchanged on POSIX.
+inline std::string textFile(std::string text)
+{
+    return text;
+}
+
+// What the operation writes to the log files (with what other programs
+// wrote to them meanwhile).
+std::string loggedBy(const std::function<void()>& operation);
 
 // Runs a program and collects its exit code and standard output.
 struct RunResult {
