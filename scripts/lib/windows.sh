@@ -1,6 +1,6 @@
-# The Windows stage: the Win32 file and process utilities and the zip
-# extraction, cross-built with mingw-w64 and tested under Wine in a prefix of
-# their own.
+# The Windows stage: the Win32 file and process utilities, the zip
+# extraction, the settings file and the logger's core, cross-built with
+# mingw-w64 and tested under Wine in a prefix of their own.
 # Needs install_packages and ROOT from common.sh.
 # shellcheck shell=bash
 
