@@ -3,6 +3,7 @@
 
 #include "appengine.h"
 #include "fileutils.h"
+#include "runlock.h"
 #include "scenecontroller.h"
 #include "wrenhopmanager.h"
 #include "wrenhopservice.h"
@@ -11,36 +12,16 @@
 #include <QCoreApplication>
 #include <QString>
 
-namespace {
-
-const char* const kLockFileName = "Wrenhop.lock";
-
-} // namespace
-
-UpdateRunLock::UpdateRunLock(const std::string& tempFolder)
-    : mLockFile(QString::fromStdString(tempFolder) + QLatin1String(kLockFileName))
-{
-    // Only a dead owner makes a lock stale, never its age: an update may run
-    // for as long as the download takes.
-    mLockFile.setStaleLockTime(0);
-}
-
-bool UpdateRunLock::tryAcquire()
-{
-    return mLockFile.tryLock(0);
-}
-
 int runStartup(QGuiApplication* app, const std::string& version, const std::string& mode)
 {
     const bool tuningMode = mode == "1";
 
     // Taken before anything reads or rewrites a file: the second run must
     // leave the first one's work folder and installation alone.
-    UpdateRunLock runLock(FileUtils::tempPath());
-    if (!tuningMode && !runLock.tryAcquire()) {
-        writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
+    UpdateRunLocks runLocks(FileUtils::tempPath(), wrenhop::service::WrenhopService::installPathFromApplicationDir(
+                                                       QCoreApplication::applicationDirPath().toStdString(), nullptr));
+    if (!tuningMode && !runLocks.acquire())
         return 0;
-    }
 
     AppEngine::getInstance()->initialize(app);
 
@@ -53,8 +34,13 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
 
     SceneController* sceneController = SceneController::getInstance();
     // The retry button of the fail-and-retry notice reaches the state machine
-    // only through this hook.
-    sceneController->setRetryHook([] {
+    // only through this hook. The tuning mode starts without the locks, yet
+    // its retry starts a real update.
+    sceneController->setRetryHook([&runLocks] {
+        if (!runLocks.acquire()) {
+            QCoreApplication::quit();
+            return;
+        }
         WrenhopManager::getInstance().onStateMachine(wrenhop::service::STATE_START_DOWNLOAD, 0.0);
     });
 
@@ -70,6 +56,7 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // The worker threads use the manager and the service, which end with
     // the static destruction after main; the scenes go before the
     // application object does.
+    sceneController->setRetryHook({});
     manager.waitForWorkers();
     AppEngine::getInstance()->shutdown();
     return exitCode;

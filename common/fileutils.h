@@ -56,7 +56,8 @@ private:
 void copyFile(const std::string& source, const std::string& target);
 // Fails when newPath exists.
 void rename(const std::string& oldPath, const std::string& newPath);
-// Moves source onto target in one step, replacing target if it exists.
+// Moves source onto target in one step, replacing target if it exists; the
+// move is on the disk when the call returns.
 void replaceFile(const std::string& source, const std::string& target);
 void createDirectory(const std::string& path);
 void createDirectories(const std::string& path);
@@ -70,6 +71,9 @@ std::string fileName(const std::string& path);
 std::string currentDirectory();
 // fopen() for a UTF-8 path; the caller closes the file.
 std::FILE* openFile(const std::string& path, const char* mode);
+// Writes the stream's buffer and then the system's cache of the file to the
+// disk; false when either fails.
+bool flushToDisk(std::FILE* file);
 // Ends in "/" unless empty.
 std::string tempPath();
 // Cartaline's own folder; exists after the call.

@@ -18,6 +18,8 @@ unsigned long windowsErrorCode(int error);
 // platform's last error for the caller's message.
 bool copyFile(const std::string& source, const std::string& target);
 bool rename(const std::string& oldPath, const std::string& newPath);
+// POSIX only: rename's way where the file system lacks RENAME_NOREPLACE.
+bool renameByLinking(const std::string& oldPath, const std::string& newPath);
 bool replaceFile(const std::string& source, const std::string& target);
 bool createDirectory(const std::string& path);
 // True when the file is gone, including when it was never there.

@@ -135,14 +135,50 @@ bool copyFile(const std::string& source, const std::string& target)
     return out.close();
 }
 
+bool renameByLinking(const std::string& oldPath, const std::string& newPath)
+{
+    if (::link(oldPath.c_str(), newPath.c_str()) == 0) {
+        if (::unlink(oldPath.c_str()) == 0)
+            return true;
+        const int error = errno;
+        ::unlink(newPath.c_str());
+        errno = error;
+        return false;
+    }
+    // A folder takes no second name: testing for the new name first is the
+    // best left, though not atomic.
+    const int error = errno;
+    struct stat info = {};
+    if (error != EPERM || ::lstat(oldPath.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        errno = error;
+        return false;
+    }
+    if (::lstat(newPath.c_str(), &info) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return std::rename(oldPath.c_str(), newPath.c_str()) == 0;
+}
+
 bool rename(const std::string& oldPath, const std::string& newPath)
 {
-    return ::renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0;
+    if (::renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    // Some network file systems lack the flag.
+    return (errno == EINVAL || errno == ENOSYS) && renameByLinking(oldPath, newPath);
 }
 
 bool replaceFile(const std::string& source, const std::string& target)
 {
-    return std::rename(source.c_str(), target.c_str()) == 0;
+    if (std::rename(source.c_str(), target.c_str()) != 0)
+        return false;
+    // The new name is durable only once its folder is.
+    const std::string::size_type slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    const FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.valid())
+        ::fsync(directory.get());
+    return true;
 }
 
 bool createDirectory(const std::string& path)
@@ -244,6 +280,11 @@ bool DirectoryIterator::isDirectory() const
 std::FILE* openFile(const std::string& path, const char* mode)
 {
     return std::fopen(path.c_str(), mode);
+}
+
+bool flushToDisk(std::FILE* file)
+{
+    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
 }
 
 bool exists(const std::string& path)

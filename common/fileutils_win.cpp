@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include <io.h>
 #include <windows.h>
 
 namespace FileUtils {
@@ -110,7 +111,9 @@ bool rename(const std::string& oldPath, const std::string& newPath)
 
 bool replaceFile(const std::string& source, const std::string& target)
 {
-    return ::MoveFileExW(utf8ToWide(source).c_str(), utf8ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return ::MoveFileExW(utf8ToWide(source).c_str(), utf8ToWide(target).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+        != 0;
 }
 
 bool createDirectory(const std::string& path)
@@ -120,17 +123,27 @@ bool createDirectory(const std::string& path)
 
 bool removeFile(const std::string& path)
 {
-    if (::DeleteFileW(utf8ToWide(path).c_str()))
+    const std::wstring wide = utf8ToWide(path);
+    if (::DeleteFileW(wide.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND)
         return true;
-    switch (::GetLastError()) {
-    case ERROR_ACCESS_DENIED:
-        moveAsideForDeletion(path);
-        return true;
-    case ERROR_FILE_NOT_FOUND:
-        return true;
-    default:
+    if (::GetLastError() != ERROR_ACCESS_DENIED)
+        return false;
+    // Access is denied for a folder and a read-only file too. A folder is
+    // no file to move aside; a read-only one goes once it may.
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)
+        && ::SetFileAttributesW(wide.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
+        if (::DeleteFileW(wide.c_str()))
+            return true;
+        // In use as well: it is moved aside as it was.
+        ::SetFileAttributesW(wide.c_str(), attributes);
+    }
+    moveAsideForDeletion(path);
+    return true;
 }
 
 bool removeDirectory(const std::string& path)
@@ -166,8 +179,10 @@ std::string applicationDataDirectory()
 } // namespace detail
 
 struct DirectoryIterator::Impl {
-    explicit Impl(const std::string& pattern)
-        : handle(::FindFirstFileW(utf8ToWide(pattern).c_str(), &data))
+    // An empty path would list the root of the current drive.
+    explicit Impl(const std::string& path)
+        : handle(path.empty() ? INVALID_HANDLE_VALUE
+                              : ::FindFirstFileW(utf8ToWide(path + (path.back() == '/' ? "*" : "/*")).c_str(), &data))
     {
     }
 
@@ -178,7 +193,7 @@ struct DirectoryIterator::Impl {
 
 DirectoryIterator::DirectoryIterator(std::string path)
     : mPath(std::move(path))
-    , d(std::make_unique<Impl>(mPath + (!mPath.empty() && mPath.back() == '/' ? "*" : "/*")))
+    , d(std::make_unique<Impl>(mPath))
 {
 }
 
@@ -206,6 +221,12 @@ bool DirectoryIterator::isDirectory() const
 std::FILE* openFile(const std::string& path, const char* mode)
 {
     return ::_wfopen(utf8ToWide(path).c_str(), utf8ToWide(mode).c_str());
+}
+
+bool flushToDisk(std::FILE* file)
+{
+    return std::fflush(file) == 0
+        && ::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)))) != 0;
 }
 
 bool exists(const std::string& path)

@@ -6,6 +6,7 @@
 #include "writelog.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -217,13 +218,17 @@ void INI::write(const std::string& path) const
         return;
     }
 
-    // The new text goes beside the file first, so that a crash or a full disk
-    // never leaves Cartaline a truncated settings file.
+    // The new text goes beside the file first, and onto the disk before it
+    // replaces the file, so that a crash or a full disk never leaves
+    // Cartaline a truncated or empty settings file.
     const std::string temporary = path + ".tmp";
-    std::ofstream out(fs::u8path(temporary), std::ios::out | std::ios::trunc);
-    out << serialize();
-    out.close();
-    if (!out) {
+    bool written = false;
+    if (std::FILE* out = FileUtils::openFile(temporary, "w")) {
+        const std::string text = serialize();
+        written = std::fwrite(text.data(), 1, text.size(), out) == text.size() && FileUtils::flushToDisk(out);
+        written = std::fclose(out) == 0 && written;
+    }
+    if (!written) {
         if (mOptions.logging)
             writeLog(LOG_ERROR, kWriteFunction, "writeFile open Exception ");
         FileUtils::removeFile(temporary);

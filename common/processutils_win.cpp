@@ -42,6 +42,12 @@ bool createProcess(const std::string* application, const std::string& commandLin
 {
     const std::wstring wideApplication = application ? FileUtils::utf8ToWide(*application) : std::wstring();
     std::wstring writable = FileUtils::utf8ToWide(commandLine);
+    // The command line holds the program path too. Unconverted, the child
+    // would start with an empty one.
+    if (writable.empty() && !commandLine.empty()) {
+        ::SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return false;
+    }
     writable.push_back(L'\0');
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

@@ -9,6 +9,7 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     testsupport::useHeadlessQtByDefault();
+    testsupport::useReachableFoldersAsRoot();
     QCoreApplication::setApplicationName(QStringLiteral("Wrenhop"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vantor"));
     QGuiApplication app(argc, argv);

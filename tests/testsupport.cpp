@@ -1,16 +1,25 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "testsupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 namespace testsupport {
+
+namespace {
+
+const char* const kReachableRoot = "WRENHOP_TEST_REACHABLE_ROOT";
+
+} // namespace
 
 ScratchDir::ScratchDir()
     : mDir(QDir::fromNativeSeparators(qEnvironmentVariable("TEMP", QDir::tempPath())) + QStringLiteral("/scratch-XXXXXX"))
@@ -34,6 +43,21 @@ void writeFile(const std::string& path, const std::string& bytes)
     QFile file(qpath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path;
     ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+}
+
+std::string loggedBy(const std::function<void()>& operation)
+{
+    const auto logs = [] {
+        const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log"));
+        std::string text;
+        for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name))
+            text += readFile(dir.filePath(name).toStdString());
+        return text;
+    };
+    const std::string before = logs();
+    operation();
+    const std::string after = logs();
+    return after.compare(0, before.size(), before) == 0 ? after.substr(before.size()) : after;
 }
 
 RunResult run(const std::string& program, const std::vector<std::string>& args,
@@ -71,6 +95,38 @@ std::vector<std::string> unprivileged(const std::string& program, const std::vec
     command.push_back(program);
     command.insert(command.end(), args.begin(), args.end());
     return command;
+}
+
+std::vector<std::string> unprivilegedSelf(const std::vector<std::string>& args)
+{
+    QString program = QCoreApplication::applicationFilePath();
+    const QString root = qEnvironmentVariable(kReachableRoot);
+    if (runningAsRoot() && !root.isEmpty()) {
+        const QString copy = root + QStringLiteral("/bin/") + QFileInfo(program).fileName();
+        if (!QFileInfo::exists(copy)) {
+            QDir().mkpath(QFileInfo(copy).path());
+            EXPECT_TRUE(QFile::copy(program, copy)) << copy.toStdString();
+        }
+        program = copy;
+    }
+    return unprivileged(program.toStdString(), args);
+}
+
+void useReachableFoldersAsRoot()
+{
+    if (!runningAsRoot() || qEnvironmentVariableIsSet(kReachableRoot))
+        return;
+    static QTemporaryDir root(QDir::tempPath() + QStringLiteral("/wrenhop-tests-XXXXXX"));
+    if (!root.isValid())
+        return;
+    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                           | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    for (const char* name : {"TEMP", "APPDATA"}) {
+        const QString folder = root.path() + QLatin1Char('/') + QString::fromLatin1(name).toLower();
+        QDir().mkpath(folder);
+        qputenv(name, QFile::encodeName(folder));
+    }
+    qputenv(kReachableRoot, QFile::encodeName(root.path()));
 }
 
 bool runningAsRoot()

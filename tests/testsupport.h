@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,15 @@ private:
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
+// Text as a file opened in text mode holds it: unchanged on POSIX.
+inline std::string textFile(std::string text)
+{
+    return text;
+}
+
+// What the operation writes to the log files (with what other programs
+// wrote to them meanwhile).
+std::string loggedBy(const std::function<void()>& operation);
 
 // Runs a program and collects its exit code and standard output.
 struct RunResult {
@@ -36,7 +46,17 @@ RunResult run(const std::string& program, const std::vector<std::string>& args,
 // The same command as an unprivileged user, so that file permissions bite
 // even when the tests run as root.
 std::vector<std::string> unprivileged(const std::string& program, const std::vector<std::string>& args);
+// This test program again as the unprivileged user, from a copy that the
+// user can reach when running as root.
+std::vector<std::string> unprivilegedSelf(const std::vector<std::string>& args);
 bool runningAsRoot();
+
+// As root the tests hand files to the unprivileged user, who may not enter
+// the build folder: a clone may lie in a folder that only its owner enters.
+// Then TEMP and APPDATA move into a folder that everyone may enter, below
+// the system's temporary root, removed at exit. Nothing changes otherwise,
+// nor in the children of a program that did it.
+void useReachableFoldersAsRoot();
 
 // Offscreen, software-rendered Qt unless the environment says otherwise:
 // CTest lists the tests without the environment it runs them with.

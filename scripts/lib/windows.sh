@@ -1,6 +1,7 @@
-# The Windows stage: the Win32 file and process utilities, the CNG hasher and
-# the engine's C libraries, cross-built with mingw-w64 and tested under Wine in
-# a prefix of their own.
+# The Windows stage: the Win32 platform layer, the zip extraction, the
+# settings file, the logger's core, the CNG hasher and the engine's C
+# libraries, cross-built with mingw-w64 and tested under Wine in a prefix of
+# their own.
 # Needs install_packages and ROOT from common.sh.
 # shellcheck shell=bash
 

@@ -2,6 +2,7 @@
 // The file utilities on POSIX: modes, links, the fallbacks of the standard
 // folders and operations without privileges.
 #include "fileutils.h"
+#include "fileutils_p.h"
 #include "processutils.h"
 #include "testplatform.h"
 
@@ -35,6 +36,38 @@ unsigned long testplatform::directoryNotEmptyCode()
 
 namespace {
 
+// As root the operations below run as another user, who must reach the
+// scratch folders even when the build folder lies in a folder that only its
+// owner may enter: TEMP moves to a folder that everyone may enter.
+class ReachableTemp : public testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        if (::geteuid() != 0)
+            return;
+        // Not temp_directory_path(), which would answer TEMP itself.
+        const char* base = std::getenv("TMPDIR");
+        std::string name = std::string(base && *base ? base : "/tmp") + "/wrenhop-tests-XXXXXX";
+        if (!::mkdtemp(name.data()))
+            return;
+        mRoot = name;
+        fs::permissions(mRoot, fs::perms(0755));
+        setEnvironment("TEMP", mRoot);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        if (!mRoot.empty())
+            fs::remove_all(mRoot, ignored);
+    }
+
+private:
+    std::string mRoot;
+};
+
+const testing::Environment* const reachableTemp = testing::AddGlobalTestEnvironment(new ReachableTemp);
+
 std::set<std::string> entriesOf(const std::string& path)
 {
     std::set<std::string> names;
@@ -64,6 +97,30 @@ TEST_F(FileUtilsTest, RemoveDirectoryAndFilesDoesNotFollowLinkOutOfFolder)
     EXPECT_EQ(readFile(scratch.file("outside/keep")), "keep");
 }
 
+// Where the file system lacks RENAME_NOREPLACE (EINVAL), every rename failed.
+TEST_F(FileUtilsTest, RenameByLinkingKeepsAnExistingName)
+{
+    writeFile(scratch.file("file"), "file");
+    writeFile(scratch.file("taken"), "taken");
+    writeFile(scratch.file("folder/inner"), "inner");
+    const struct {
+        const char* from;
+        const char* to;
+        unsigned long error; // 0: moved
+    } rows[] = {{"file", "taken", 183}, {"folder", "taken", 183}, {"missing", "new", 2},
+                {"file", "moved", 0},   {"folder", "moved folder", 0}};
+    for (const auto& row : rows) {
+        errno = 0;
+        EXPECT_EQ(FileUtils::detail::renameByLinking(scratch.file(row.from), scratch.file(row.to)), row.error == 0)
+            << row.from;
+        EXPECT_EQ(row.error ? FileUtils::detail::lastErrorCode() : 0, row.error) << row.from;
+    }
+    EXPECT_EQ(entriesOf(scratch.path()), (std::set<std::string>{"moved", "moved folder", "taken"}));
+    EXPECT_EQ(readFile(scratch.file("moved")), "file");
+    EXPECT_EQ(readFile(scratch.file("moved folder/inner")), "inner");
+    EXPECT_EQ(readFile(scratch.file("taken")), "taken");
+}
+
 TEST_F(FileUtilsTest, StandardFoldersFallBackInOrder)
 {
     {
@@ -89,6 +146,9 @@ TEST_F(FileUtilsTest, StandardFoldersFallBackInOrder)
 TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
 {
     const std::string root = scratch.path();
+    const std::string helper = root + "/bin/childhelper";
+    writeFile(helper, readFile(WRENHOP_CHILD_HELPER));
+    fs::permissions(helper, fs::perms(0755));
     writeFile(root + "/ro/file", "keep");
     writeFile(root + "/secret", "secret");
     fs::permissions(root, fs::perms::all);
@@ -109,7 +169,7 @@ TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
         std::vector<std::string> command;
         if (::geteuid() == 0)
             command = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
-        command.push_back(WRENHOP_CHILD_HELPER);
+        command.push_back(helper);
         command.insert(command.end(), args.begin(), args.end());
         int result = -1;
         const std::string printed = printedBy(
@@ -117,7 +177,7 @@ TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
         EXPECT_EQ(result, 0) << args.front();
         EXPECT_EQ(printed.substr(printed.find('\n') + 1), expected);
     }
-    EXPECT_EQ(entriesOf(root), (std::set<std::string>{"ro", "secret"}));
+    EXPECT_EQ(entriesOf(root), (std::set<std::string>{"bin", "ro", "secret"}));
     EXPECT_EQ(entriesOf(root + "/ro"), std::set<std::string>{"file"});
     EXPECT_EQ(readFile(root + "/ro/file"), "keep");
     fs::permissions(root + "/ro", fs::perms::owner_all);

@@ -133,6 +133,8 @@ TEST_F(FileUtilsTest, RemoveDirectoryAndFilesGoesOneLevelDeep)
     EXPECT_FALSE(FileUtils::exists(folder));
     EXPECT_EQ(printedBy([&] { FileUtils::removeDirectoryAndFiles(folder); }),
               failure("Unable to remove directory " + folder, 2));
+    // Windows reads "" as the root of the current drive.
+    EXPECT_FALSE(FileUtils::DirectoryIterator("").next());
 }
 
 // Windows answers with backslashes.

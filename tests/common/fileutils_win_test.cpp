@@ -69,6 +69,26 @@ TEST(FileUtils, FileHeldOpenWithoutDeleteSharingStays)
     EXPECT_FALSE(FileUtils::exists(file));
 }
 
+// Deleting either is denied as for a file in use, yet neither is: both went
+// whole into TEMP.
+TEST(FileUtils, ReadOnlyFileIsRemovedAndFolderReported)
+{
+    ScratchDir scratch;
+    const EnvironmentOverride temp("TEMP", scratch.file("temp"));
+    FileUtils::createDirectory(scratch.file("temp"));
+    const std::string file = scratch.file("readonly.dll");
+    writeFile(file, "library");
+    ASSERT_TRUE(::SetFileAttributesW(FileUtils::utf8ToWide(file).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(printedBy([&] { FileUtils::removeFile(file); }), "");
+    const std::string folder = scratch.file("folder");
+    writeFile(folder + "/inner", "inner");
+    EXPECT_EQ(printedBy([&] { FileUtils::removeFile(folder); }),
+              "Unable to remove file " + folder + " GetLastError returned: 5\n");
+    EXPECT_EQ(readFile(folder + "/inner"), "inner");
+    EXPECT_FALSE(FileUtils::exists(file));
+    EXPECT_TRUE(fs::is_empty(scratch.file("temp")));
+}
+
 // The ANSI conversions remain for text; no path goes through them. The run
 // pins Wine's ANSI code page to 1252 (tests/windows/CMakeLists.txt).
 TEST(FileUtils, AnsiConversionsFollowTheCodePage)

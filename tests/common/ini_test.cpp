@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "fileutils.h"
 #include "ini.h"
-#include "log.h"
 #include "systemservice.h"
 #include "testsupport.h"
 #include "writelog.h"
-
-#include <QCoreApplication>
-#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -42,16 +38,6 @@ std::string defaultFile()
           "NotificationSearchVersionRetryShowJortel=\nRegion=KR\nSDCardAllowInfo=\nSavedID=\nSavedPassword=\n"
           "StorageFolder="
         + FileUtils::appDataPath() + "\nTermsAgreeCheck=0\n";
-}
-
-std::string allLogFiles()
-{
-    // The folder is known once this program has written a line.
-    writeLog(LOG_INFO, "ini_test", "reading the log files");
-    std::string text;
-    for (const QFileInfo& info : QDir(logDirPath()).entryInfoList(QDir::Files))
-        text += readFile(info.filePath().toStdString());
-    return text;
 }
 
 std::vector<std::string> entries(const std::string& folder)
@@ -96,7 +82,7 @@ TEST(Ini, ReadersAgreeOnEveryLineRule)
         const INI memory = INI::fromBytes(row.input, {false, false});
         EXPECT_EQ(INI(dir.file("cal.ini")).sections(), expected) << row.name;
         EXPECT_EQ(memory.sections(), expected) << row.name;
-        EXPECT_EQ(readFile(dir.file("cal.ini")), memory.serialize()) << row.name;
+        EXPECT_EQ(readFile(dir.file("cal.ini")), testsupport::textFile(memory.serialize())) << row.name;
         EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"cal.ini"}) << row.name;
     }
 }
@@ -122,12 +108,13 @@ TEST(Ini, PasswordNeverReachesLogFiles)
     writeFile(dir.file("cal.ini"), "[JT]\nSavedPassword=" + secret + "a\nSavedPassword=" + secret + "b\n[common]\n"
                                    " savedPASSWORD\t=" + secret + "c\nSavedPassword=" + secret + "d\n");
     std::string value;
-    SystemService(dir.file("cal.ini")).getCalINI(CAL_KEY_SAVED_PASSWORD, value, CAL_SECTION_JT);
-    INI::fromBytes("[QR]\nSavedPassword=" + secret + "e\n", {true, false});
-    INI::fromBytes("[quiet]\nkey=" + secret + "f\n", {false, false});
+    const std::string logs = testsupport::loggedBy([&] {
+        SystemService(dir.file("cal.ini")).getCalINI(CAL_KEY_SAVED_PASSWORD, value, CAL_SECTION_JT);
+        INI::fromBytes("[QR]\nSavedPassword=" + secret + "e\n", {true, false});
+        INI::fromBytes("[quiet]\nkey=" + secret + "f\n", {false, false});
+    });
 
     EXPECT_EQ(value, secret + "b");
-    const std::string logs = allLogFiles();
     EXPECT_EQ(logs.find(secret), std::string::npos);
     EXPECT_NE(logs.find("INI::load update key: SavedPassword, value: ********"), std::string::npos);
     EXPECT_NE(logs.find("INI::load key:  savedPASSWORD\t, value: ********"), std::string::npos);
@@ -139,13 +126,15 @@ TEST(SystemService, ReadsStartupSettingsAndLogsThem)
     writeFile(dir.file("cal.ini"), "[common]\nRegion=US\n=unnamed\n");
     const SystemService service(dir.file("cal.ini"));
     std::string region, brand, unnamed = "x";
-    service.getCalINI(CAL_KEY_REGION, region, CAL_SECTION_COMMON);
-    service.getCalINI(CAL_KEY_BRAND, brand, CAL_SECTION_COMMON);
-    service.getCalINI(static_cast<CalKey>(8), unnamed, CAL_SECTION_COMMON);
+    const std::string logs = testsupport::loggedBy([&] {
+        service.getCalINI(CAL_KEY_REGION, region, CAL_SECTION_COMMON);
+        service.getCalINI(CAL_KEY_BRAND, brand, CAL_SECTION_COMMON);
+        service.getCalINI(static_cast<CalKey>(8), unnamed, CAL_SECTION_COMMON);
+    });
     EXPECT_EQ(region, "US");
     EXPECT_EQ(brand, "0");
     EXPECT_EQ(unnamed, "");
-    EXPECT_NE(allLogFiles().find("SystemService::getCalINI Region : [US]"), std::string::npos);
+    EXPECT_NE(logs.find("SystemService::getCalINI Region : [US]"), std::string::npos);
 }
 
 TEST(SystemService, RealSettingsPathGetsDefaultsWhenAbsent)
@@ -157,7 +146,7 @@ TEST(SystemService, RealSettingsPathGetsDefaultsWhenAbsent)
     std::string language;
     SystemService().getCalINI(CAL_KEY_CURRENT_LANGUAGE, language, CAL_SECTION_COMMON);
     EXPECT_EQ(language, "ko_KR");
-    EXPECT_EQ(readFile(SETTINGS_FILE_PATH()), defaultFile());
+    EXPECT_EQ(readFile(SETTINGS_FILE_PATH()), testsupport::textFile(defaultFile()));
 }
 
 // The load runs as an unprivileged child; whatever stops it from reading or
@@ -190,8 +179,7 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         fs::permissions(path, row.file);
         fs::permissions(dir.path(), row.folder);
 
-        const std::vector<std::string> command =
-            testsupport::unprivileged(QCoreApplication::applicationFilePath().toStdString(), {});
+        const std::vector<std::string> command = testsupport::unprivilegedSelf({});
         const testsupport::RunResult child = testsupport::run(
             command.front(), {command.begin() + 1, command.end()}, {std::string(kChildVariable) + "=" + path});
 

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -53,83 +52,26 @@ private:
 
 } // namespace
 
-// 4 is discarded, above 4 goes to the debug output only, negative to both.
-TEST(Log, LevelDecidesTagAndDestinations)
-{
-    const struct {
-        int level;
-        const char* tag;
-        bool inFile;
-        bool inDebug;
-    } rows[] = {{0, "[LOG_FATAL]", true, true}, {1, "[LOG_ERROR]", true, true}, {2, "[LOG_WARN]", true, true},
-                {3, "[LOG_INFO]", true, true},  {4, "", false, false},          {7, "[LOG_DEBUG]", false, true},
-                {-1, "[LOG_DEBUG]", true, true}};
-    for (const auto& row : rows) {
-        const QString marker = uniqueMarker();
-        const DebugCapture capture;
-        writeLog(row.level, "LogTest::levels", "%s", qPrintable(marker));
-        const QStringList inFile = linesWith(marker);
-        const QStringList inDebug = capture.lines().filter(marker);
-        ASSERT_EQ(inFile.size(), row.inFile ? 1 : 0) << row.level;
-        ASSERT_EQ(inDebug.size(), row.inDebug ? 1 : 0) << row.level;
-        for (const QString& line : inFile)
-            EXPECT_TRUE(line.contains(row.tag + QStringLiteral("LogTest::levels ") + marker)) << row.level;
-        for (const QString& line : inDebug)
-            EXPECT_TRUE(line.startsWith(QStringLiteral("[CAL_Project] \"")) && line.contains(row.tag))
-                << line.toStdString();
-    }
-}
-
-// Messages are UTF-8 and reach the file unchanged.
-TEST(Log, LineHasDateTimeTagFunctionAndMessageInFileBesideProgramFolder)
-{
-    const QString marker = uniqueMarker() + QStringLiteral(" \uC5C5\uB370\uC774\uD2B8 \u00DCn\u00EFcode");
-    writeLog(LOG_INFO, "main", "arg count: %d %s", 4, marker.toUtf8().constData());
-    const QStringList lines = linesWith(marker);
-    ASSERT_EQ(lines.size(), 1);
-    const QRegularExpression layout(
-        QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}\\[LOG_INFO\\]main arg count: 4 ")
-        + QRegularExpression::escape(marker) + QLatin1Char('$'));
-    EXPECT_TRUE(layout.match(lines.first()).hasMatch()) << lines.first().toStdString();
-    EXPECT_EQ(QDir(logDirPath()).canonicalPath(),
-              QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log")).canonicalPath());
-}
-
-TEST(Log, CutsMessageAt1023Bytes)
+// The framework's side: the folder beside the program's, and the debug
+// output with its own quoting. The lines themselves: logcore_test.cpp.
+TEST(Log, LineGoesBesideProgramFolderAndToDebugOutput)
 {
     const QString marker = uniqueMarker();
-    writeLog(LOG_INFO, "LogTest::cut", "%s", (marker.toStdString() + std::string(3000, 'x')).c_str());
+    const DebugCapture capture;
+    writeLog(LOG_ERROR, "main", "%s", qPrintable(marker));
     const QStringList lines = linesWith(marker);
     ASSERT_EQ(lines.size(), 1);
-    EXPECT_EQ(lines.first().mid(lines.first().indexOf(marker)).size(), 1023);
-}
-
-// One lock serves the program's and the scenes' lines.
-TEST(Log, ConcurrentWritersNeverInterleaveLines)
-{
-    const QByteArray marker = uniqueMarker().toUtf8();
-    const std::string payload(300, 'p');
-    std::vector<std::thread> writers;
-    for (int t = 0; t < 4; ++t) {
-        writers.emplace_back([&, t] {
-            for (int i = 0; i < 200; ++i) {
-                if (i % 2)
-                    writeLog(LOG_INFO, "LogTest::threads", "%s %d %s", marker.constData(), t, payload.c_str());
-                else
-                    writeQmlLog(LOG_INFO, "%s %d %s", marker.constData(), t, payload.c_str());
-            }
-        });
-    }
-    for (std::thread& writer : writers)
-        writer.join();
-
-    const QStringList lines = linesWith(QString::fromUtf8(marker));
-    ASSERT_EQ(lines.size(), 800);
-    const QRegularExpression whole(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}\\[LOG_INFO\\]"
-                                                  "(LogTest::threads )?%1 \\d p{300}$")
-                                       .arg(QString::fromUtf8(marker)));
-    for (const QString& line : lines)
-        ASSERT_TRUE(whole.match(line).hasMatch()) << line.toStdString();
+    EXPECT_TRUE(lines.first().endsWith(QStringLiteral("[LOG_ERROR]main ") + marker)) << lines.first().toStdString();
+    EXPECT_EQ(QDir(logDirPath()).canonicalPath(),
+              QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log")).canonicalPath());
+    const QStringList debug = capture.lines().filter(marker);
+    ASSERT_EQ(debug.size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\[CAL_Project\\] \"\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}\" "
+                                                  "\\[LOG_ERROR\\] main  ")
+                                   + marker + QLatin1Char('$'))
+                    .match(debug.first())
+                    .hasMatch())
+        << debug.first().toStdString();
 }
 
 // The scenes' levels pass through unchanged, without a function name; the

@@ -22,3 +22,16 @@ TEST(ProcessUtils, WaitingGivesWholeExitCode)
     for (const int code : {70000, 259, -2})
         EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", std::to_string(code)}, false), code);
 }
+
+// Unconverted, the arguments were dropped: the child started with an empty
+// command line.
+TEST(ProcessUtils, InvalidUtf8ArgumentStartsNothing)
+{
+    for (const bool noWait : {true, false}) {
+        int result = 0;
+        const std::string printed = testplatform::printedBy(
+            [&] { result = ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", "3\xC3"}, noWait); });
+        EXPECT_EQ(result, -8);
+        EXPECT_NE(printed.find(", Last error: 1113\n"), std::string::npos) << printed;
+    }
+}

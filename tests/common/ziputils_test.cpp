@@ -3,8 +3,6 @@
 
 #include "testsupport.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 #include <zip.h>
 #include <zlib.h>
@@ -174,9 +172,10 @@ TEST(ziputils, RefusesEncryptedEntryReadWithoutPassword)
 // the archive (which would prove nothing).
 TEST(ziputils, ReportsFailureWhenFileCannotBeWritten)
 {
-    if (const QByteArray job = qgetenv("ZIPUTILS_TEST_UNZIP"); !job.isEmpty()) {
-        const std::string zip = job.left(job.indexOf('\n')).toStdString();
-        const std::string destination = job.mid(job.indexOf('\n') + 1).toStdString();
+    if (const char* variable = std::getenv("ZIPUTILS_TEST_UNZIP"); variable && *variable) {
+        const std::string job = variable;
+        const std::string zip = job.substr(0, job.find('\n'));
+        const std::string destination = job.substr(job.find('\n') + 1);
         std::_Exit(!ZipUtils::testArchive(zip, nullptr) ? 3 : unzip(zip, destination) ? 0 : 1);
     }
     ScratchDir scratch;
@@ -186,8 +185,7 @@ TEST(ziputils, ReportsFailureWhenFileCannotBeWritten)
     fs::create_directory(scratch.file("locked"));
     fs::permissions(scratch.file("locked"), fs::perms(0505));
     const std::vector<std::string> command
-        = testsupport::unprivileged(QCoreApplication::applicationFilePath().toStdString(),
-                                    {"--gtest_filter=ziputils.ReportsFailureWhenFileCannotBeWritten"});
+        = testsupport::unprivilegedSelf({"--gtest_filter=ziputils.ReportsFailureWhenFileCannotBeWritten"});
     for (const std::string zip : {"files.zip", "folder.zip"}) {
         fs::permissions(scratch.file(zip), fs::perms(0404));
         const testsupport::RunResult child

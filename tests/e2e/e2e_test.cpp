@@ -4,6 +4,9 @@
 // update run, a second instance, and a failed run retried through its scene.
 #include "appengine.h"
 #include "enginetestsupport.h"
+#include "filelock.h"
+#include "fileutils.h"
+#include "runlock.h"
 #include "scenecontroller.h"
 #include "startup.h"
 #include "testsupport.h"
@@ -403,6 +406,8 @@ TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
     const Snapshot before = snapshot(sandbox.path("install"));
     const std::string notice = "exit onStateMachine (state:12)";
 
+    // What a run that died while writing its lock leaves behind.
+    testsupport::writeFile(sandbox.path("temp/Wrenhop.lock"), "\x01garbage");
     Program first(sandbox, kNormal);
     ASSERT_TRUE(first.waitForLog(notice)) << sandbox.logText();
     // Beside the work folder, which the clean-up deletes.
@@ -421,6 +426,38 @@ TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
     EXPECT_EQ(sandbox.resultLines().size(), 2u);
     EXPECT_EQ(snapshot(sandbox.path("install")), before);
     EXPECT_TRUE(fs::exists(sandbox.path("temp/CaL/packageInfo.xml")));
+}
+
+// Two users, each with a temporary folder of their own, update one
+// installation one at a time; a lock that cannot be taken at all stops
+// nothing.
+TEST(Program, RunLocksKeepOneRunPerInstallationAndFailuresStopNothing)
+{
+    const testsupport::ScratchDir scratch;
+    for (const char* folder : {"a", "b", "install/log"})
+        fs::create_directories(scratch.file(folder));
+    UpdateRunLocks first(scratch.file("a/"), scratch.file("install"));
+    EXPECT_TRUE(first.acquire());
+    EXPECT_FALSE(UpdateRunLocks(scratch.file("b/"), scratch.file("install")).acquire());
+    EXPECT_FALSE(UpdateRunLocks(scratch.file("a/"), scratch.file("other")).acquire());
+    EXPECT_TRUE(UpdateRunLocks("", scratch.file("missing")).acquire());
+    EXPECT_NE(logText().find("[LOG_ERROR]main cannot lock " + scratch.file("missing/log/Wrenhop.lock")),
+              std::string::npos);
+}
+
+// The tuning mode starts without the locks, but its Retry starts a real
+// update: it quits while another run holds the installation.
+TEST(Program, TuningRetryQuitsWhileAnotherRunHoldsTheInstallation)
+{
+    RUN_IN_OWN_INSTALLATION();
+    FileUtils::createDirectories(installRoot() + "/log");
+    FileLock otherRun(installRoot() + "/log/Wrenhop.lock");
+    ASSERT_EQ(otherRun.tryLock(), FileLock::Result::Acquired);
+    QTimer::singleShot(0, [] { SceneController::getInstance()->sendRetryUpdate(); });
+    QTimer::singleShot(30000, QCoreApplication::instance(), &QCoreApplication::quit);
+    EXPECT_EQ(runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), "2.1.0", "1"), 0);
+    EXPECT_NE(logText().find("another Wrenhop is updating Cartaline"), std::string::npos);
+    EXPECT_TRUE(stateTrace().empty()) << logText();
 }
 
 // The program's start-up runs in this process; the Retry button of the

@@ -4,8 +4,6 @@
 #include "enginetestsupport.h"
 #include "testsupport.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -185,8 +183,7 @@ protected:
         fs::permissions(install.file(folder), fs::perms(0555));
         mBefore = snapshot(install.path());
 
-        const auto command = testsupport::unprivileged(QCoreApplication::applicationFilePath().toStdString(),
-                                                       {"--gtest_filter=ChildOnly.Install"});
+        const auto command = testsupport::unprivilegedSelf({"--gtest_filter=ChildOnly.Install"});
         const testsupport::RunResult result = testsupport::run(
             command.front(), {command.begin() + 1, command.end()}, {std::string(kChildEnv) + "=" + install.path()});
         const auto at = result.out.find("child state:");

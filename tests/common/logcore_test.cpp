@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+// The logger's lines and files, without Qt: the same cases run under Wine.
+#include "fileutils.h"
+#include "log_p.h"
+#include "loghost_plain.h"
+#include "writelog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The program's folder for the whole run: the logger fixes its folder once.
+class LogFolder : public testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() / ("logcore-" + std::to_string(std::random_device()()));
+        fs::create_directories(root / "bin");
+        loghost::setApplicationDir(fs::path(root / "bin").generic_u8string());
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
+    static inline fs::path root;
+};
+
+const testing::Environment* const logFolder = testing::AddGlobalTestEnvironment(new LogFolder);
+
+std::string readBinary(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string marker()
+{
+    return "marker-" + std::to_string(std::random_device()());
+}
+
+// The lines holding the text in every file, without their line ends.
+std::vector<std::string> linesWith(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (const fs::directory_entry& entry : fs::directory_iterator(LogFolder::root / "log")) {
+        const std::string bytes = readBinary(entry.path());
+        for (std::size_t start = 0, end; start < bytes.size(); start = end + 1) {
+            end = bytes.find('\n', start);
+            std::string line = bytes.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (line.find(text) != std::string::npos)
+                lines.push_back(line);
+            if (end == std::string::npos)
+                break;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+// 4 is discarded, above 4 goes to the debug output only, negative to both.
+TEST(Log, LevelDecidesTagAndDestinations)
+{
+    const struct {
+        int level;
+        const char* tag;
+        bool inFile;
+        bool inDebug;
+    } rows[] = {{0, "[LOG_FATAL]", true, true}, {1, "[LOG_ERROR]", true, true}, {2, "[LOG_WARN]", true, true},
+                {3, "[LOG_INFO]", true, true},  {4, "", false, false},          {7, "[LOG_DEBUG]", false, true},
+                {-1, "[LOG_DEBUG]", true, true}};
+    for (const auto& row : rows) {
+        const std::string text = marker();
+        loghost::takeDebugLines();
+        writeLog(row.level, "LogTest::levels", "%s", text.c_str());
+        const std::vector<std::string> inFile = linesWith(text);
+        const std::vector<std::string> inDebug = loghost::takeDebugLines();
+        ASSERT_EQ(inFile.size(), row.inFile ? 1u : 0u) << row.level;
+        ASSERT_EQ(inDebug.size(), row.inDebug ? 1u : 0u) << row.level;
+        for (const std::string& line : inFile)
+            EXPECT_NE(line.find(row.tag + std::string("LogTest::levels ") + text), std::string::npos) << row.level;
+        for (const std::string& line : inDebug)
+            EXPECT_NE(line.find(std::string(" ") + row.tag + " LogTest::levels " + text), std::string::npos) << line;
+    }
+}
+
+// Messages are UTF-8 and reach the file unchanged, the lines ending as the
+// platform's text files do (CR LF on Windows).
+TEST(Log, LineHasDateTimeTagFunctionAndMessageInHourlyFileBesideProgramFolder)
+{
+    const std::string text = marker() + " \xEC\x97\x85\xEB\x8D\xB0\xEC\x9D\xB4\xED\x8A\xB8 \xC3\x9Cn\xC3\xAF";
+    writeLog(LOG_INFO, "main", "arg count: %d %s", 4, text.c_str());
+    const std::vector<std::string> lines = linesWith(text);
+    ASSERT_EQ(lines.size(), 1u);
+    const std::regex layout(R"(^\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2}\[LOG_INFO\]main arg count: 4 marker-\d+ .*$)");
+    EXPECT_TRUE(std::regex_match(lines.front(), layout)) << lines.front();
+    EXPECT_NE(lines.front().find(text), std::string::npos);
+
+    const std::string probe = (LogFolder::root / "probe.txt").u8string();
+    if (std::FILE* file = FileUtils::openFile(probe, "w")) {
+        std::fputs("\n", file);
+        std::fclose(file);
+    }
+    const std::string lineEnd = readBinary(probe);
+    std::vector<std::string> names;
+    std::string all;
+    for (const fs::directory_entry& entry : fs::directory_iterator(LogFolder::root / "log")) {
+        names.push_back(entry.path().filename().u8string());
+        all += readBinary(entry.path());
+    }
+    EXPECT_NE(all.find(text + lineEnd), std::string::npos);
+    ASSERT_FALSE(names.empty());
+    EXPECT_TRUE(std::regex_match(names.front(), std::regex(R"(^Wrenhop \d{4}_\d{2}_\d{2}-\d{2}\.log$)")))
+        << names.front();
+    EXPECT_EQ(logcore::logDir(), fs::path(LogFolder::root / "bin").generic_u8string() + "/../log");
+}
+
+TEST(Log, CutsMessageAt1023Bytes)
+{
+    const std::string text = marker();
+    writeLog(LOG_INFO, "LogTest::cut", "%s", (text + std::string(3000, 'x')).c_str());
+    const std::vector<std::string> lines = linesWith(text);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines.front().substr(lines.front().find(text)).size(), 1023u);
+}
+
+// One lock serves the program's and the scenes' lines.
+TEST(Log, ConcurrentWritersNeverInterleaveLines)
+{
+    const std::string text = marker();
+    const std::string payload(300, 'p');
+    std::vector<std::thread> writers;
+    for (int t = 0; t < 4; ++t) {
+        writers.emplace_back([&, t] {
+            for (int i = 0; i < 200; ++i) {
+                const std::string message = text + " " + std::to_string(t) + " " + payload;
+                if (i % 2)
+                    writeLog(LOG_INFO, "LogTest::threads", "%s", message.c_str());
+                else
+                    logcore::writeLine(LOG_INFO, nullptr, message.c_str());
+            }
+        });
+    }
+    for (std::thread& writer : writers)
+        writer.join();
+
+    const std::vector<std::string> lines = linesWith(text);
+    ASSERT_EQ(lines.size(), 800u);
+    const std::regex whole(R"(^\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2}\[LOG_INFO\](LogTest::threads )?)" + text
+                           + R"( \d p{300}$)");
+    for (const std::string& line : lines)
+        ASSERT_TRUE(std::regex_match(line, whole)) << line;
+}
