@@ -40,7 +40,7 @@ windows_stage() {
         rm -rf "$served" "$build/depsserver.out"
         python3 -u "$ROOT/tests/windows/depsserver.py" "$served" > "$build/depsserver.out" &
         server_pid=$!
-        trap 'kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null' EXIT
+        trap 'kill "$server_pid" 2>/dev/null || true; wait "$server_pid" 2>/dev/null || true' EXIT
         local waited=0
         until [ -s "$build/depsserver.out" ]; do
             if ! kill -0 "$server_pid" 2>/dev/null || [ "$waited" -ge 100 ]; then
