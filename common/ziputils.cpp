@@ -2,6 +2,7 @@
 #include "ziputils.h"
 
 #include "fileutils.h"
+#include "writelog.h"
 #include "ziputils_p.h"
 
 #include <unzip.h>
@@ -84,14 +85,30 @@ unsigned recordedMode(const unz_file_info64& info)
     return static_cast<unsigned>(info.external_fa >> 16) & 0177777;
 }
 
-// Stored or deflated, not encrypted (Debian's minizip cannot decrypt, and
-// scrambled bytes may still inflate), and a plain file or folder: a link or
-// device in the package would be unpacked as something else.
-bool isPlainEntry(const unz_file_info64& info)
+// A name from the archive as a log line may show it: control characters
+// would start a line of their own.
+std::string printable(std::string text)
 {
-    const unsigned type = recordedMode(info) & kTypeBits;
-    return (info.flag & kEncryptedFlag) == 0 && (info.compression_method == 0 || info.compression_method == Z_DEFLATED)
-        && (type == 0 || type == kRegularFile || type == kFolder);
+    std::replace_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+    return text;
+}
+
+// Why an entry cannot be unpacked as it is, or null. Only stored or deflated
+// data, never encrypted (Debian's minizip cannot decrypt, and scrambled bytes
+// may still inflate), and only plain files and folders: a link or device in
+// the package would be unpacked as something else.
+const char* refusal(const Entry& entry)
+{
+    const unsigned type = recordedMode(entry.info) & kTypeBits;
+    if (!isSafeEntryName(entry.name))
+        return "unsafe name";
+    if ((entry.info.flag & kEncryptedFlag) != 0)
+        return "encrypted";
+    if (entry.info.compression_method != 0 && entry.info.compression_method != Z_DEFLATED)
+        return "unknown compression method";
+    if (type != 0 && type != kRegularFile && type != kFolder)
+        return "neither a file nor a folder";
+    return nullptr;
 }
 
 // Where the current entry's local header and data lie; false when they reach
@@ -131,12 +148,15 @@ std::uintmax_t freeSpace(const std::string& path)
 // safe names, plain entries, no two entries sharing bytes (the zip bomb that
 // inflates one stretch of data again and again), and a declared total that the
 // volume of volumePath can hold.
-bool inspect(unzFile zip, const std::string& zipPath, const std::string& volumePath, std::vector<std::string>* names)
+bool inspect(unzFile zip, const std::string& zipPath, const std::string& volumePath, std::vector<std::string>* names,
+             const char* caller)
 {
     std::error_code error;
     const std::uintmax_t fileSize = fs::file_size(fs::u8path(zipPath), error);
-    if (error || !zip || unzGoToFirstFile(zip) != UNZ_OK)
+    if (error || !zip || unzGoToFirstFile(zip) != UNZ_OK) {
+        writeLog(LOG_ERROR, caller, "not a readable archive: %s", zipPath.c_str());
         return false;
+    }
     const std::uintmax_t available = freeSpace(volumePath);
     const std::uintmax_t room = available + std::min(kFreeSpaceMargin, ~available);
     std::uintmax_t total = 0;
@@ -145,9 +165,19 @@ bool inspect(unzFile zip, const std::string& zipPath, const std::string& volumeP
     do {
         Entry entry;
         Span span;
-        if (!describeCurrentEntry(zip, entry) || !isSafeEntryName(entry.name) || !isPlainEntry(entry.info)
-            || entry.info.uncompressed_size > room - total || !locateCurrentEntry(zip, entry, fileSize, span))
+        if (!describeCurrentEntry(zip, entry)) {
+            writeLog(LOG_ERROR, caller, "damaged central directory in %s", zipPath.c_str());
             return false;
+        }
+        const char* reason = refusal(entry);
+        if (!reason && entry.info.uncompressed_size > room - total)
+            reason = "more declared bytes than the volume has free";
+        if (!reason && !locateCurrentEntry(zip, entry, fileSize, span))
+            reason = "data outside the file";
+        if (reason) {
+            writeLog(LOG_ERROR, caller, "refused at entry %s: %s", printable(entry.name).c_str(), reason);
+            return false;
+        }
         total += entry.info.uncompressed_size;
         spans.push_back(span);
         if (names)
@@ -155,12 +185,16 @@ bool inspect(unzFile zip, const std::string& zipPath, const std::string& volumeP
         next = unzGoToNextFile(zip);
     } while (next == UNZ_OK);
     // Anything but the end of the list is a damaged central directory.
-    if (next != UNZ_END_OF_LIST_OF_FILE)
+    if (next != UNZ_END_OF_LIST_OF_FILE) {
+        writeLog(LOG_ERROR, caller, "damaged central directory in %s", zipPath.c_str());
         return false;
+    }
     std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
     for (std::size_t i = 1; i < spans.size(); ++i) {
-        if (spans[i].begin < spans[i - 1].end)
+        if (spans[i].begin < spans[i - 1].end) {
+            writeLog(LOG_ERROR, caller, "refused: entries share data in %s", zipPath.c_str());
             return false;
+        }
     }
     return true;
 }
@@ -336,7 +370,7 @@ bool ZipUtils::startUnZip(const std::string& zipPath, const std::string& destina
     // One entry that fails the inspection refuses the whole archive before
     // anything is written.
     const bool extracted = !destination.empty() && mArchive.open(zipPath)
-        && inspect(mArchive.handle(), zipPath, destination, nullptr) && extractAll(destination);
+        && inspect(mArchive.handle(), zipPath, destination, nullptr, "ZipUtils::startUnZip") && extractAll(destination);
     mArchive.reset();
     return extracted;
 }
@@ -347,7 +381,7 @@ bool ZipUtils::testArchive(const std::string& zipPath, std::vector<std::string>*
     Archive archive;
     std::vector<std::string> names;
     const std::string volume = destination.empty() ? fs::u8path(zipPath).parent_path().u8string() : destination;
-    if (!archive.open(zipPath) || !inspect(archive.handle(), zipPath, volume, &names))
+    if (!archive.open(zipPath) || !inspect(archive.handle(), zipPath, volume, &names, "ZipUtils::testArchive"))
         return false;
     unzFile zip = archive.handle();
     EntryReader reader;
@@ -355,8 +389,11 @@ bool ZipUtils::testArchive(const std::string& zipPath, std::vector<std::string>*
         return false;
     do {
         Entry entry;
-        if (!describeCurrentEntry(zip, entry) || !reader.read(zip, entry.info, nullptr))
+        if (!describeCurrentEntry(zip, entry) || !reader.read(zip, entry.info, nullptr)) {
+            writeLog(LOG_ERROR, "ZipUtils::testArchive", "entry %s does not match its size or CRC",
+                     printable(entry.name).c_str());
             return false;
+        }
     } while (unzGoToNextFile(zip) == UNZ_OK);
     if (entryNames)
         *entryNames = std::move(names);
@@ -385,6 +422,9 @@ bool ZipUtils::extractAll(const std::string& destination)
         } else {
             ok = writeCurrentEntry(zip, reader, path, entry.info);
         }
+        if (!ok)
+            writeLog(LOG_ERROR, "ZipUtils::startUnZip", "entry %s was not read or written whole",
+                     printable(entry.name).c_str());
     } while (ok && unzGoToNextFile(zip) == UNZ_OK);
     return ok;
 }
