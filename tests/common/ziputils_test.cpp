@@ -40,6 +40,11 @@ struct Entry {
     Damage damage = Damage::None;
 };
 
+void PrintTo(const Entry& entry, std::ostream* out)
+{
+    *out << '"' << entry.name << '"';
+}
+
 std::string deflated(const std::string& data)
 {
     z_stream stream{};
@@ -53,11 +58,6 @@ std::string deflated(const std::string& data)
     out.resize(stream.total_out);
     deflateEnd(&stream);
     return out;
-}
-
-void PrintTo(const Entry& entry, std::ostream* out)
-{
-    *out << '"' << entry.name << '"';
 }
 
 void put(std::string& out, std::uint64_t value, int bytes)
@@ -108,8 +108,7 @@ void writeZip(const std::string& path, const std::vector<Entry>& entries)
         put(directory, entry.unixMode ? (3 << 8) | 20 : 20, 2);
         put(directory, 20, 2);
         directory += common;
-        put(directory, 0, 2);
-        put(directory, 0, 6); // comment length, disk, internal attributes
+        put(directory, 0, 8); // extra and comment lengths, disk, internal attributes
         put(directory, entry.unixMode << 16, 4);
         put(directory, offset, 4);
         directory += entry.name;
