@@ -173,7 +173,7 @@ bool inspect(unzFile zip, const std::string& zipPath, const std::string& volumeP
         if (!reason && entry.info.uncompressed_size > room - total)
             reason = "more declared bytes than the volume has free";
         if (!reason && !locateCurrentEntry(zip, entry, fileSize, span))
-            reason = "data outside the file";
+            reason = "damaged local header or data outside the file";
         if (reason) {
             writeLog(LOG_ERROR, caller, "refused at entry %s: %s", printable(entry.name).c_str(), reason);
             return false;
