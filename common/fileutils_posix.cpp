@@ -105,6 +105,12 @@ bool copyFile(const std::string& source, const std::string& target)
     struct stat sourceStat = {};
     if (::fstat(in.get(), &sourceStat) != 0)
         return false;
+    // A folder opens for reading too; only its read fails, after the target
+    // was truncated. Windows refuses a folder with "access denied" as well.
+    if (!S_ISREG(sourceStat.st_mode)) {
+        errno = EACCES;
+        return false;
+    }
     // Truncating the target would empty the source when both are one file.
     struct stat targetStat = {};
     if (::stat(target.c_str(), &targetStat) == 0 && targetStat.st_dev == sourceStat.st_dev

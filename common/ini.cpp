@@ -158,12 +158,13 @@ void INI::loadFromString(std::string_view bytes)
 
 void INI::readLine(std::string_view line, Section*& current)
 {
-    const std::size_t open = line.find('[');
-    const std::size_t close = line.find(']');
-    if (open != std::string_view::npos && close != std::string_view::npos) {
-        // A "]" before the "[" does not end the name: it runs to the line end.
-        const std::size_t length = close > open ? close - open - 1 : std::string_view::npos;
-        const std::string name(line.substr(open + 1, length));
+    // Only a line that starts with "[" (after blanks) is a header: a value
+    // such as a password may hold brackets, and taken for a header it would
+    // move every later key out of its section.
+    const std::size_t open = line.find_first_not_of(" \t");
+    const std::size_t close = line.find(']', open);
+    if (open != std::string_view::npos && line[open] == '[' && close != std::string_view::npos) {
+        const std::string name(line.substr(open + 1, close - open - 1));
         if (mOptions.logging)
             writeLog(LOG_INFO, kLoadFunction, "section: %s", name.c_str());
         // Sections unknown to us are Cartaline's too: they are kept and written back.

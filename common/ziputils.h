@@ -17,15 +17,23 @@ public:
     static ZipUtils& getInstance();
 
     // Unpacks every entry of zipPath into destination. False when the archive
-    // cannot be opened, holds an unsafe name (then nothing is written), or an
-    // entry cannot be read or written whole. Not thread-safe: one extraction
-    // at a time.
+    // cannot be opened or fails the checks below (then nothing is written), or
+    // an entry cannot be read or written whole. An archive is refused whole
+    // when it holds an unsafe name, an encrypted entry (the password is not
+    // used: no decryption is built in), an entry that is neither a file nor a
+    // folder, entries that share bytes or reach past the file's end, or more
+    // declared bytes than the destination's volume has free. Write permission
+    // for group and others is never taken from the archive; the owner's always
+    // is. Not thread-safe: one extraction at a time.
     bool startUnZip(const std::string& zipPath, const std::string& destination, const std::string& password);
 
-    // Reads every entry of zipPath to its end and checks its checksum and its
-    // name, writing nothing. On success entryNames receives the entry names
-    // with "\" turned into "/" (folders end in "/").
-    static bool testArchive(const std::string& zipPath, std::vector<std::string>* entryNames);
+    // Applies the same checks and reads every entry to its end, comparing its
+    // size and checksum with the directory, writing nothing. The free space is
+    // that of destination's volume, or the archive's when it is empty. On
+    // success entryNames receives the entry names with "\" turned into "/"
+    // (folders end in "/").
+    static bool testArchive(const std::string& zipPath, std::vector<std::string>* entryNames,
+                            const std::string& destination = {});
 
     ZipUtils(const ZipUtils&) = delete;
     ZipUtils& operator=(const ZipUtils&) = delete;
@@ -51,13 +59,8 @@ private:
 
     ZipUtils() = default;
     ~ZipUtils() = default;
-    bool open(const std::string& zipPath, const std::string& password);
-    bool listEntries();
     bool extractAll(const std::string& destination);
-    void close();
     static void createParentDirectories(const std::string& path);
 
     Archive mArchive;
-    std::string mPassword;
-    std::vector<std::string> mEntryNames;
 };

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ios>
+#include <string_view>
 #include <utility>
 
 using wrenhop::service::WrenhopService;
@@ -33,6 +34,29 @@ void onSceneThread(SceneController* controller, Write write)
 int toPercent(double value)
 {
     return static_cast<int>(value);
+}
+
+// Drops control characters, which would end the line early or hide text, and
+// turns each of the replaced characters into "_".
+std::string cleaned(std::string_view text, std::string_view replaced)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f)
+            continue;
+        result += replaced.find(c) == std::string_view::npos ? c : '_';
+    }
+    return result;
+}
+
+// A value from the command line or the manifest goes into a result line only
+// cleaned: with a line end, brackets or commas it could forge another record
+// or field that Cartaline would read.
+std::string resultField(std::string_view text)
+{
+    return cleaned(text, "[],");
 }
 
 } // namespace
@@ -170,7 +194,9 @@ void WrenhopManager::onStateMachine(int state, double value)
             break;
         case ws::STATE_INSTALL_COMPLETE:
             setInstallProgress(toPercent(value));
-            writeErrorLog("D:1", "LOV:" + mCurrentVersionCartaline + ",LNV:" + service.getReleaseVersion());
+            writeErrorLog("D:1",
+                          "LOV:" + resultField(mCurrentVersionCartaline) + ",LNV:"
+                              + resultField(service.getReleaseVersion()));
             next = ws::STATE_REMOVE_TEMP_FILES;
             break;
         case ws::STATE_REMOVE_TEMP_FILES:
@@ -185,9 +211,10 @@ void WrenhopManager::onStateMachine(int state, double value)
             finish();
             break;
         case ws::STATE_NO_UPDATE_FILE: {
-            const std::string url = service.getDownloadUrl();
-            const std::string version = service.getReleaseVersion();
-            writeErrorLog("E:2", "LOV:" + mCurrentVersionCartaline + ",LNV:" + version + ",ED:404,FP:" + url);
+            const std::string url = resultField(service.getDownloadUrl());
+            const std::string version = resultField(service.getReleaseVersion());
+            writeErrorLog("E:2",
+                          "LOV:" + resultField(mCurrentVersionCartaline) + ",LNV:" + version + ",ED:404,FP:" + url);
             showScene("qrc:/qml/Noti_NoUpdateFile.qml");
             break;
         }
@@ -220,7 +247,8 @@ void WrenhopManager::writeErrorLog(std::string code, std::string info)
         // thread; the text is the same as strftime's "%H:%M:%S".
         const std::string time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
         const bool success = code == "D:1";
-        file << '[' << code << ",T:" << time << ',' << info << ']';
+        // Whatever info the caller passes, the line stays one line in its frame.
+        file << '[' << code << ",T:" << time << ',' << cleaned(info, "[]") << ']';
         if (success)
             file << "[WH-SUCCESS]";
         file << std::endl;

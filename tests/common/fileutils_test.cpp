@@ -59,6 +59,9 @@ TEST_F(FileUtilsTest, CopyReplacesTargetOrPrintsOneLineKeepingContent)
     EXPECT_EQ(printedBy([&] { FileUtils::copyFile(source, scratch.file("link")); }),
               failure("Failed to copy " + source + " to " + scratch.file("link"), 32));
     EXPECT_EQ(readFile(source), std::string(200000, 'x') + "end");
+    EXPECT_EQ(printedBy([&] { FileUtils::copyFile(scratch.path(), target); }),
+              failure("Failed to copy " + scratch.path() + " to " + target, 5));
+    EXPECT_EQ(readFile(target), readFile(source));
 }
 
 TEST_F(FileUtilsTest, RunningProgramCannotBeOverwrittenButIsRemoved)

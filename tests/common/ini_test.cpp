@@ -66,10 +66,9 @@ TEST(Ini, ReadersAgreeOnEveryLineRule)
         {"SecondValueWins", "[common]\nRegion=EU\nRegion=US\n", {regionUs}},
         {"BlanksAroundEqualsMakeNewKey", "[common]\nRegion = US\n", {{"common", "Region ", " US"}}},
         {"FurtherEqualsBelongToValue", "[GUID]\nid=a=b=\n", {{"GUID", "id", "a=b="}}},
-        {"NoCommentSyntax", "[common]\n;Region=US\n# x [ZV] y\nAutoLogin=1\n",
-         {{"common", ";Region", "US"}, {"ZV", "AutoLogin", "1"}}},
-        {"HeaderWinsOverEquals", "[common]\nkey=[QR]\nRegion=US\n", {{"QR", "Region", "US"}}},
-        {"CloseBeforeOpenNamesToLineEnd", "]x[JT\nAutoLogin=1\n", {{"JT", "AutoLogin", "1"}}},
+        {"NoCommentSyntaxAndOnlyLineStartingWithBracketIsHeader",
+         "[JT]\nSavedPassword=ab[c]d\n# x [QR] y\n;AutoLogin=1\n \t[ZV]x\nSavedID=z\n",
+         {{"JT", "SavedPassword", "ab[c]d"}, {"JT", ";AutoLogin", "1"}, {"ZV", "SavedID", "z"}}},
         {"BeforeHeaderOnlyKnownCommonKeys", "Region=US\nOther=1\nRegion\n\n", {regionUs}},
         {"UnknownSectionAndEmptyValuesKept", "[Extra]\nb=2\na=\n[GUID]\n{42}=\n",
          {{"Extra", "a", ""}, {"Extra", "b", "2"}, {"GUID", "{42}", ""}}}};

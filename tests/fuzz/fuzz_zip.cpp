@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // The zip test and extraction on arbitrary bytes. The destination "out" sits
-// alone in "jail", so anything written beside it shows there.
+// alone in "jail", so anything written beside it shows there; inside it no
+// link may appear and nothing may be writable by group or others.
 #include "ziputils.h"
 
 #include <cstddef>
@@ -11,12 +12,28 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace {
 
+bool hasLinkOrSharedWrite(const fs::path& root)
+{
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+        const fs::file_status status = it->symlink_status();
+        const fs::perms shared = fs::perms::group_write | fs::perms::others_write;
+        if (fs::is_symlink(status) || (status.permissions() & shared) != fs::perms::none)
+            return true;
+    }
+    return false;
+}
+
 fs::path makeBase()
 {
+    // Files that record no mode get what the mask leaves.
+    ::umask(022);
     std::string pattern = (fs::temp_directory_path() / "fuzz_zip.XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         std::abort();
@@ -37,6 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> names;
     ZipUtils::testArchive(archive.string(), &names);
     ZipUtils::getInstance().startUnZip(archive.string(), out.string(), "");
+    if (hasLinkOrSharedWrite(out))
+        std::abort();
 
     fs::remove_all(out);
     if (!fs::is_empty(jail) || std::distance(fs::directory_iterator(base), fs::directory_iterator()) != 2)

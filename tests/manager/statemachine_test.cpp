@@ -62,7 +62,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ResultLine{"D:1", "LOV:2.1.0,LNV:2.2.0", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]"},
                     ResultLine{"D:1 ", "LOV:2.1.0,LNV:2.2.0", "[D:1 ,T:#,LOV:2.1.0,LNV:2.2.0]"},
                     ResultLine{"d:1", "LOV:,LNV:", "[d:1,T:#,LOV:,LNV:]"},
-                    ResultLine{"E:2", "LOV:2,1],LNV:[x],ED:404,FP:", "[E:2,T:#,LOV:2,1],LNV:[x],ED:404,FP:]"}));
+                    ResultLine{"E:2", "LOV:2,1],LNV:[x]\n\x7f\t,FP:", "[E:2,T:#,LOV:2,1_,LNV:_x_,FP:]"}));
+
+TEST(ResultLogFile, FieldCannotForgeLineOrField)
+{
+    RUN_IN_OWN_INSTALLATION();
+    WrenhopManager::getInstance().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
+    WrenhopManager::getInstance().onStateMachine(11, 0.0);
+    const std::vector<std::string> lines = resultLogLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(matchesResultLine(lines[0], "[E:2,T:#,LOV:2.1.0_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"))
+        << lines[0];
+}
 
 TEST(ResultLogFile, ThatCannotBeOpenedLosesOnlyTheLine)
 {
