@@ -70,7 +70,7 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // The worker threads use the manager and the service, which end with
     // the static destruction after main; the scenes go before the
     // application object does.
-    manager.waitForWorkers();
+    manager.stopWorkers();
     AppEngine::getInstance()->shutdown();
     return exitCode;
 }
