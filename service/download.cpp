@@ -269,10 +269,17 @@ void WrenhopService::download()
         report(state, value);
     };
 
+    // What arrived is kept for the next attempt; an empty file is not worth it.
+    const auto keepPartial = [&] {
+        if (fileSize(partialPath) <= 0 || !FileUtils::exists(recordPath))
+            discardPartial();
+        else
+            writeLog(LOG_INFO, DOWNLOAD_TASK, "kept %lld bytes for a later attempt", static_cast<long long>(received));
+    };
     if (response.error.code == HttpErrorCode::Cancelled) {
-        // The end of the program, not a failure: the next run resumes.
-        writeLog(LOG_INFO, DOWNLOAD_TASK, "download cancelled, %lld bytes kept: %s", static_cast<long long>(received),
-                 partialPath.c_str());
+        // The end of the program, not a failure: no report, no result line.
+        writeLog(LOG_INFO, DOWNLOAD_TASK, "download cancelled: %s", url.c_str());
+        keepPartial();
         return;
     }
     if (tooLarge) {
@@ -290,11 +297,7 @@ void WrenhopService::download()
         const long code = response.error.code == HttpErrorCode::HttpStatus ? response.status
                                                                             : static_cast<long>(response.error.code);
         writeLog(LOG_ERROR, DOWNLOAD_TASK, "download error(%ld): %s", code, response.error.message.c_str());
-        // What arrived is kept for the next attempt; an empty file is not worth it.
-        if (fileSize(partialPath) <= 0 || !FileUtils::exists(recordPath))
-            discardPartial();
-        else
-            writeLog(LOG_INFO, DOWNLOAD_TASK, "kept %lld bytes for a later attempt", static_cast<long long>(received));
+        keepPartial();
         report(STATE_NO_NETWORK, mProgress);
         return;
     }

@@ -283,7 +283,10 @@ TEST_P(NoUpdateFile, EndsInStateElevenWithTheE2Line)
     RUN_IN_OWN_INSTALLATION();
     const std::string name = GetParam().name;
     mServer.put("/files/update_win.zip", mArchive);
-    (name == "NoWindowsPackage" ? mManifest.packagePlatform : mManifest.filePlatform) = "Windows";
+    if (name == "HashOfNoKnownForm")
+        mManifest.hash = "sha1:" + mManifest.hash;
+    else
+        (name == "NoWindowsPackage" ? mManifest.packagePlatform : mManifest.filePlatform) = "Windows";
     if (name != "NoManifest")
         writeManifest(mManifest);
     startRun();
@@ -302,6 +305,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(NoUpdateFileCase{"NoManifest", {"run 2", "run 11", "exit 11"}, "[E:2,T:#,LOV:2.1.0,LNV:,ED:404,FP:]"},
                     NoUpdateFileCase{"NoWindowsPackage", {"run 2", "run 11", "exit 11"},
                                      "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:]"},
+                    NoUpdateFileCase{"HashOfNoKnownForm", {"run 2", "run 11", "exit 11"},
+                                     "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"},
                     NoUpdateFileCase{"NoWindowsFile", {"run 2", "run 3", "exit 3", "run 4", "run 5", "run 11", "exit 11"},
                                      "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"}),
     [](const testing::TestParamInfo<NoUpdateFileCase>& info) { return std::string(info.param.name); });

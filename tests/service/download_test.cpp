@@ -166,10 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
         TransferCase{"Stalled", "/stall/files/update_win.zip", "", "", STATE_NO_NETWORK, "download error("},
         TransferCase{"Trickling", "/slow/files/update_win.zip", "", "", STATE_NO_NETWORK, "slower than 1024 bytes/s"},
         TransferCase{"Refused", "refused", "", "", STATE_NO_NETWORK, "download error("},
-        TransferCase{"FileSource", "file:///etc/hostname", "", "", STATE_NO_NETWORK, "download error("},
-        TransferCase{"RedirectToFile", "/goto/file:///etc/hostname", "", "", STATE_NO_NETWORK, "download error("},
+        TransferCase{"FileSource", "file:///etc/hostname", "", "", STATE_NO_NETWORK, "download error(3)"},
+        TransferCase{"RedirectToFile", "/goto/file:///etc/hostname", "", "", STATE_NO_NETWORK, "download error(3)"},
         TransferCase{"RedirectToFtp", "/goto/ftp://127.0.0.1:1/update_win.zip", "", "", STATE_NO_NETWORK,
-                     "download error("},
+                     "download error(3)"},
         TransferCase{"UpperCaseSha1", "/files/update_win.zip", "{SHA1}", "1000", STATE_DOWNLOAD_COMPLETE, "success"},
         TransferCase{"BlanksAroundSha1", "/files/update_win.zip", "\n {sha1} \n", "0", STATE_DOWNLOAD_COMPLETE,
                      "success"},
@@ -194,6 +194,112 @@ INSTANTIATE_TEST_SUITE_P(
                      STATE_UPDATE_FAIL_RETRY, "size mismatch"},
         TransferCase{"ParentAsFileName", "/files/..", "", "", STATE_UPDATE_FAIL_RETRY, ""}),
     [](const testing::TestParamInfo<TransferCase>& info) { return std::string(info.param.name); });
+
+// A first attempt is cut after 400 of the 1000 bytes; then something
+// changes, and the second attempt goes for the same URL.
+enum class Between { Nothing, RangesIgnored, FileChanged, Refused, OtherHash, PartialTooLong, RecordCorrupt,
+                     RecordMissing, PartialDamaged };
+
+struct ResumeCase {
+    const char* name;
+    Between between;
+    bool hashed;       // the manifest holds the body's SHA-1
+    const char* range; // what the second attempt's last request asked for
+    int state;
+};
+
+void PrintTo(const ResumeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Resume : public Download, public testing::WithParamInterface<ResumeCase> {};
+
+TEST_P(Resume, AsksForTheRestOnlyWhenItIsTheSameFile)
+{
+    const ResumeCase& c = GetParam();
+    const std::string source = "/files/update_win.zip";
+    const std::string sha1 = c.hashed ? enginetest::sha1Hex(body) : std::string();
+    server.dropNext(source, 400);
+    run(source, sha1, "1000");
+    ASSERT_EQ(listener.events().back().first, STATE_NO_NETWORK);
+    ASSERT_EQ(fs::file_size(partial()), 400u);
+    const std::string etag = '"' + enginetest::sha1Hex(body).substr(0, 16) + '"'; // the test server's
+
+    std::string expected = body;
+    std::string hash = sha1;
+    switch (c.between) {
+    case Between::Nothing:
+        break;
+    case Between::RangesIgnored:
+        server.ignoreRanges(true);
+        break;
+    case Between::FileChanged:
+        expected = QByteArray(1000, 'n').toStdString();
+        server.put(source, expected);
+        break;
+    case Between::Refused:
+        server.put(source, body, 416);
+        break;
+    case Between::OtherHash:
+        hash = enginetest::sha256Hex(body);
+        break;
+    case Between::PartialTooLong:
+        testsupport::writeFile(partial(), body + "!");
+        break;
+    case Between::RecordCorrupt:
+        testsupport::writeFile(record(), "wrenhop-partial 1\n" + server.host() + source + "\nmany\n");
+        break;
+    case Between::RecordMissing:
+        fs::remove(record());
+        break;
+    case Between::PartialDamaged:
+        testsupport::writeFile(partial(), std::string(400, 'x'));
+        break;
+    }
+    const std::size_t firstAttempt = listener.events().size();
+    enginetest::LogTail log;
+    run(source, hash, "1000");
+
+    const auto events = listener.events();
+    EXPECT_EQ(events.back().first, c.state);
+    EXPECT_EQ(server.lastHeader("Range"), c.range);
+    EXPECT_EQ(server.lastHeader("If-Range"), *c.range ? etag : "");
+    if (c.state == STATE_DOWNLOAD_COMPLETE) {
+        EXPECT_EQ(testsupport::readFile(stored()), expected);
+    }
+    // A whole file, or nothing: a bad part is never resumed twice.
+    EXPECT_EQ(files(), c.state == STATE_DOWNLOAD_COMPLETE ? 2 : 1);
+    if (c.between == Between::Nothing) {
+        // The bar starts where the first attempt stopped.
+        EXPECT_EQ(events[firstAttempt], std::make_pair(static_cast<int>(STATE_DOWNLOAD_PROGRESS), 40.0));
+        EXPECT_NE(log.text().find("resumed 400 bytes"), std::string::npos) << log.text();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Download, Resume,
+    testing::Values(ResumeCase{"SameFile", Between::Nothing, true, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"ServerIgnoresRange", Between::RangesIgnored, true, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"FileChangedOnServer", Between::FileChanged, false, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"RangeNotSatisfiable", Between::Refused, true, "", STATE_NO_NETWORK},
+                    ResumeCase{"ManifestChanged", Between::OtherHash, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"PartialLongerThanSize", Between::PartialTooLong, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"RecordCorrupt", Between::RecordCorrupt, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"RecordMissing", Between::RecordMissing, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"DamagedPartFailsTheHash", Between::PartialDamaged, true, "bytes=400-",
+                               STATE_UPDATE_FAIL_RETRY}),
+    [](const testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
+
+TEST(Redirect, FromHttpsToPlainHttpIsRefused)
+{
+    EXPECT_FALSE(isRedirectAllowed("https://a.example/x.zip", "http://b.example/x.zip"));
+    EXPECT_FALSE(isRedirectAllowed("HTTPS://a.example/x.zip", " HTTP://a.example/x.zip"));
+    EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "/y.zip"));
+    EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "//b.example/y.zip"));
+    EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "https://b.example/y.zip"));
+    EXPECT_TRUE(isRedirectAllowed("http://a.example/x.zip", "http://b.example/y.zip"));
+}
 
 TEST_F(Download, UnusableFileNameOrMissingFolderFailsWithoutATransfer)
 {

@@ -90,8 +90,8 @@ PackageServer::PackageServer()
         // this server decides itself, and may ignore it.
         const_cast<httplib::Request&>(request).ranges.clear();
         response.status = found.status;
-        if (found.status == 404) {
-            response.set_content("<html>not here</html>", "text/html");
+        if (found.status != 200) {
+            response.set_content(found.status == 404 ? "<html>not here</html>" : found.bytes, "text/html");
             return;
         }
         response.set_header("ETag", found.etag);
