@@ -10,7 +10,9 @@
 #include "writelog.h"
 
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <sstream>
 

@@ -37,7 +37,7 @@ enum WrenhopState : int {
 };
 
 // The service's listener. Called synchronously on the service's worker
-// threads (download: 3, 4, 12, 13; installation: 7, 13).
+// threads (download: 3, 4, 11, 12, 13; installation: 7, 13).
 class IWrenhopService
 {
 public:
