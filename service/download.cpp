@@ -273,10 +273,11 @@ void WrenhopService::download()
 
     // What arrived is kept for the next attempt; an empty file is not worth it.
     const auto keepPartial = [&] {
-        if (fileSize(partialPath) <= 0 || !FileUtils::exists(recordPath))
+        const std::int64_t size = fileSize(partialPath);
+        if (size <= 0 || !FileUtils::exists(recordPath))
             discardPartial();
         else
-            writeLog(LOG_INFO, DOWNLOAD_TASK, "kept %lld bytes for a later attempt", static_cast<long long>(received));
+            writeLog(LOG_INFO, DOWNLOAD_TASK, "kept %lld bytes for a later attempt", static_cast<long long>(size));
     };
     if (response.error.code == HttpErrorCode::Cancelled) {
         // The end of the program, not a failure: no report, no result line.

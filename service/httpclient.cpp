@@ -263,9 +263,11 @@ std::size_t HttpClient::onHeader(char* data, std::size_t size, std::size_t count
     } else if (is("content-range")) {
         client->mHead.contentRange = std::string(value);
     } else if (is("location")) {
+        long status = 0;
         char* current = nullptr;
+        curl_easy_getinfo(handle(client->mCurl), CURLINFO_RESPONSE_CODE, &status);
         curl_easy_getinfo(handle(client->mCurl), CURLINFO_EFFECTIVE_URL, &current);
-        if (current && !isRedirectAllowed(current, value)) {
+        if (status >= 300 && status < 400 && current && !isRedirectAllowed(current, value)) {
             client->mRedirectRefused = true;
             client->mRefusedLocation = std::string(value);
             return 0;

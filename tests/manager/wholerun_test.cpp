@@ -221,8 +221,9 @@ TEST_P(FailedTransfer, EndsInNoNetworkWithOneE1LineAndTouchesNothing)
     EXPECT_EQ(testsupport::readFile(restartRecordPath()), "");
 }
 
-// "nothing" is a path the server answers with 404.
-INSTANTIATE_TEST_SUITE_P(Servers, FailedTransfer, testing::Values("refused", "nothing", "drop", "stall"), caseName);
+// The download's own tests go through every way a transfer fails; here one
+// without an answer and one cut short.
+INSTANTIATE_TEST_SUITE_P(Servers, FailedTransfer, testing::Values("refused", "drop"), caseName);
 
 // A package that arrives wrong: state 13, no result line, nothing touched;
 // the retry, once the server has the right file, succeeds.
