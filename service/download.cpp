@@ -117,6 +117,22 @@ bool contentRangeMatches(std::string_view range, std::int64_t offset, std::int64
         && (expectedSize <= 0 || *total == expectedSize);
 }
 
+// The length of a kept part that can be resumed for what is wanted, with
+// its record; 0 when there is none.
+std::int64_t resumablePart(const std::string& partialPath, const std::string& recordPath, const PartialRecord& wanted,
+                           PartialRecord* kept)
+{
+    const std::optional<PartialRecord> record = readRecord(recordPath);
+    if (!record || !record->describes(wanted) || (record->etag.empty() && record->lastModified.empty()))
+        return 0;
+    const std::int64_t size = fileSize(partialPath);
+    // A part as long as the package or longer cannot be the start of it.
+    if (size <= 0 || (wanted.size > 0 && size >= wanted.size))
+        return 0;
+    *kept = *record;
+    return size;
+}
+
 } // namespace
 
 void WrenhopService::download()
@@ -142,20 +158,13 @@ void WrenhopService::download()
         return;
     }
 
-    const PartialRecord wanted{url, expectedSize, hash->hex, {}, {}};
     const auto discardPartial = [&] {
         FileUtils::removeFile(recordPath);
         FileUtils::removeFile(partialPath);
     };
-    std::int64_t resumeFrom = 0;
     PartialRecord kept;
-    if (const std::optional<PartialRecord> record = readRecord(recordPath); record && record->describes(wanted)) {
-        kept = *record;
-        const std::int64_t size = fileSize(partialPath);
-        // A part as long as the package or longer cannot be the start of it.
-        if (size > 0 && (expectedSize <= 0 || size < expectedSize) && !(kept.etag.empty() && kept.lastModified.empty()))
-            resumeFrom = size;
-    }
+    std::int64_t resumeFrom =
+        resumablePart(partialPath, recordPath, PartialRecord{url, expectedSize, hash->hex, {}, {}}, &kept);
     if (resumeFrom == 0 && (FileUtils::exists(partialPath) || FileUtils::exists(recordPath))) {
         writeLog(LOG_INFO, DOWNLOAD_TASK, "earlier partial download not usable, starting over: %s", partialPath.c_str());
         discardPartial();
