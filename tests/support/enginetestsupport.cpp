@@ -101,9 +101,7 @@ PackageServer::PackageServer()
         std::size_t dropAfter = std::string::npos;
         {
             const std::lock_guard<std::mutex> lock(mMutex);
-            if (mIgnoreRanges || range.rfind("bytes=", 0) != 0 || (!ifRange.empty() && ifRange != found.etag))
-                from = 0;
-            else
+            if (!mIgnoreRanges && range.rfind("bytes=", 0) == 0 && (ifRange.empty() || ifRange == found.etag))
                 from = std::stoul(range.substr(6));
             if (const auto drop = mDrops.find(request.path); drop != mDrops.end()) {
                 dropAfter = drop->second;
@@ -163,10 +161,9 @@ PackageServer::Answer PackageServer::answer(const std::string& path)
     return found == mAnswers.end() ? Answer() : found->second;
 }
 
-void PackageServer::put(const std::string& path, std::string bytes, int status, std::string etag)
+void PackageServer::put(const std::string& path, std::string bytes, int status)
 {
-    if (etag.empty())
-        etag = '"' + sha1Hex(bytes).substr(0, 16) + '"';
+    std::string etag = '"' + sha1Hex(bytes).substr(0, 16) + '"';
     const std::lock_guard<std::mutex> lock(mMutex);
     mAnswers[path] = Answer{std::move(bytes), status, std::move(etag)};
 }

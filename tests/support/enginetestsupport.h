@@ -40,8 +40,8 @@ public:
     PackageServer(const PackageServer&) = delete;
     PackageServer& operator=(const PackageServer&) = delete;
 
-    // An empty etag stands for one made from the bytes.
-    void put(const std::string& path, std::string bytes, int status = 200, std::string etag = {});
+    // The ETag is made from the bytes.
+    void put(const std::string& path, std::string bytes, int status = 200);
     // The next answer for the path hangs up after that many body bytes.
     void dropNext(const std::string& path, std::size_t after);
     void ignoreRanges(bool ignore);
