@@ -57,7 +57,7 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // the static destruction after main; the scenes go before the
     // application object does.
     sceneController->setRetryHook({});
-    manager.waitForWorkers();
+    manager.stopWorkers();
     AppEngine::getInstance()->shutdown();
     return exitCode;
 }

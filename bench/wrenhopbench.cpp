@@ -64,7 +64,7 @@ int download(const std::string& host, const std::string& source, const std::stri
     service.runDownloadThread();
     const int state = listener.wait();
     const std::chrono::duration<double> elapsed = Clock::now() - start;
-    service.waitForWorkers(std::chrono::seconds(10));
+    service.waitForWorkers();
     service.setListener(nullptr);
     if (state != wrenhop::service::STATE_DOWNLOAD_COMPLETE) {
         std::fprintf(stderr, "download ended in state %d\n", state);

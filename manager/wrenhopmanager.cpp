@@ -113,6 +113,13 @@ bool WrenhopManager::waitForWorkers(std::chrono::milliseconds timeout)
     return WrenhopService::getInstance().waitForWorkers(timeout);
 }
 
+void WrenhopManager::stopWorkers()
+{
+    WrenhopService& service = WrenhopService::getInstance();
+    service.cancelTransfers();
+    service.waitForWorkers();
+}
+
 void WrenhopManager::setDownloadProgress(int percent)
 {
     if (!mSceneController) {

@@ -35,11 +35,15 @@ public:
     // Appends one line to the result log; never throws.
     void writeErrorLog(std::string code, std::string info);
 
-    // For the end of main: waits until the service's worker threads have made
-    // their last steps, so that they never outlive the objects they use; an
-    // installation is always waited for, a download up to the timeout.
+    // Waits until the service's worker threads have made their last steps;
+    // an installation is always waited for, a download up to the timeout.
     // False when a download is still running after it. Not from a worker.
-    bool waitForWorkers(std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    bool waitForWorkers(std::chrono::milliseconds timeout);
+
+    // For the end of main: cancels a running transfer and waits, without a
+    // time limit, until no worker thread is left, so that none outlives the
+    // objects it uses. Not from a worker.
+    void stopWorkers();
 
 private:
     WrenhopManager();

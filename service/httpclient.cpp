@@ -3,7 +3,10 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
+#include <memory>
 #include <type_traits>
 
 namespace wrenhop::service {
@@ -69,7 +72,34 @@ bool isSuccess(long status)
     return status >= 200 && status < 300;
 }
 
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size()
+        && std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+std::string_view trimmedValue(std::string_view value)
+{
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+        value.remove_prefix(1);
+    while (!value.empty() && (value.back() == '\r' || value.back() == '\n' || value.back() == ' ' || value.back() == '\t'))
+        value.remove_suffix(1);
+    return value;
+}
+
+struct SlistFree {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
 } // namespace
+
+bool isRedirectAllowed(std::string_view fromUrl, std::string_view location)
+{
+    return !(startsWithNoCase(fromUrl, "https:") && startsWithNoCase(trimmedValue(location), "http:"));
+}
 
 HttpClient::HttpClient()
 {
@@ -93,6 +123,22 @@ void HttpClient::setProgressCallback(ProgressCallback callback)
     mProgress = std::move(callback);
 }
 
+void HttpClient::setHeadCallback(HeadCallback callback)
+{
+    mHeadCallback = std::move(callback);
+}
+
+void HttpClient::setRange(std::int64_t offset, const std::string& ifRange)
+{
+    mRangeOffset = offset;
+    mIfRange = ifRange;
+}
+
+void HttpClient::setCancelFlag(const std::atomic<bool>* cancel)
+{
+    mCancel = cancel;
+}
+
 void HttpClient::setTimeoutsForTesting(std::chrono::milliseconds connectTimeout, std::chrono::seconds lowSpeedTime)
 {
     connectTimeoutMs = static_cast<long>(connectTimeout.count());
@@ -109,16 +155,37 @@ HttpResponse HttpClient::download(const BodySink& sink)
     CURL* curl = handle(mCurl);
     mSink = &sink;
     mReason.clear();
+    mHead = ResponseHead();
+    mHeadDelivered = false;
     mStatusRejected = false;
+    mCancelled = false;
+    mTooSlow = false;
+    mRedirectRefused = false;
+    mReceived = 0;
+    mSamples.clear();
 
     const long connectMs = connectTimeoutMs > 0 ? connectTimeoutMs.load()
                                                 : static_cast<long>(std::chrono::milliseconds(CONNECT_TIMEOUT).count());
     const long lowSpeedTime = lowSpeedTimeS > 0 ? lowSpeedTimeS.load() : static_cast<long>(LOW_SPEED_TIME.count());
+    mLowSpeedWindow = std::chrono::seconds(lowSpeedTime);
+    mSamples.emplace_back(std::chrono::steady_clock::now(), 0);
     const std::string userAgent = std::string("curl/") + curl_version_info(CURLVERSION_NOW)->version;
     char errorBuffer[CURL_ERROR_SIZE] = {};
+    std::unique_ptr<curl_slist, SlistFree> headers;
+    const std::string range = std::to_string(mRangeOffset) + "-";
+    if (mRangeOffset > 0 && !mIfRange.empty())
+        headers.reset(curl_slist_append(nullptr, ("If-Range: " + mIfRange).c_str()));
 
     curl_easy_reset(curl);
     curl_easy_setopt(curl, CURLOPT_URL, mUrl.c_str());
+    // Anything else (file, ftp, dict, ...) would let a manifest or a server
+    // reach local files and services.
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    if (mRangeOffset > 0)
+        curl_easy_setopt(curl, CURLOPT_RANGE, range.c_str());
+    if (headers)
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
@@ -126,8 +193,6 @@ HttpResponse HttpClient::download(const BodySink& sink)
     curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.c_str());
     curl_easy_setopt(curl, CURLOPT_TCP_KEEPALIVE, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, LOW_SPEED_LIMIT);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, lowSpeedTime);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &HttpClient::onHeader);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpClient::onWrite);
@@ -144,9 +209,18 @@ HttpResponse HttpClient::download(const BodySink& sink)
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
     mSink = nullptr;
 
-    // The status decides before the transport: a rejected status aborts the
-    // transfer from the write callback, which curl reports as a write error.
-    if (mStatusRejected || (code == CURLE_OK && !isSuccess(response.status))) {
+    // Our own reasons for ending the transfer come first: curl reports each of
+    // them as an aborted callback or a write error. Then the status decides
+    // before the transport: a rejected status aborts the transfer from the
+    // write callback too.
+    if (mCancelled) {
+        response.error = {HttpErrorCode::Cancelled, "cancelled"};
+    } else if (mTooSlow) {
+        response.error = {HttpErrorCode::TooSlow, "slower than " + std::to_string(LOW_SPEED_LIMIT) + " bytes/s over "
+                                                      + std::to_string(lowSpeedTime) + " s"};
+    } else if (mRedirectRefused) {
+        response.error = {HttpErrorCode::RedirectRefused, "redirect from https to http refused: " + mRefusedLocation};
+    } else if (mStatusRejected || (code == CURLE_OK && !isSuccess(response.status))) {
         response.error.code = HttpErrorCode::HttpStatus;
         response.error.message = mReason.empty() ? "HTTP status " + std::to_string(response.status) : mReason;
     } else if (code != CURLE_OK) {
@@ -171,6 +245,33 @@ std::size_t HttpClient::onHeader(char* data, std::size_t size, std::size_t count
         while (!rest.empty() && (rest.back() == '\r' || rest.back() == '\n'))
             rest.remove_suffix(1);
         client->mReason = std::string(rest);
+        client->mHead = ResponseHead();
+        return size * count;
+    }
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return size * count;
+    const std::string_view name = line.substr(0, colon);
+    const std::string_view value = trimmedValue(line.substr(colon + 1));
+    const auto is = [name](std::string_view wanted) {
+        return name.size() == wanted.size() && startsWithNoCase(name, wanted);
+    };
+    if (is("etag")) {
+        client->mHead.etag = std::string(value);
+    } else if (is("last-modified")) {
+        client->mHead.lastModified = std::string(value);
+    } else if (is("content-range")) {
+        client->mHead.contentRange = std::string(value);
+    } else if (is("location")) {
+        long status = 0;
+        char* current = nullptr;
+        curl_easy_getinfo(handle(client->mCurl), CURLINFO_RESPONSE_CODE, &status);
+        curl_easy_getinfo(handle(client->mCurl), CURLINFO_EFFECTIVE_URL, &current);
+        if (status >= 300 && status < 400 && current && !isRedirectAllowed(current, value)) {
+            client->mRedirectRefused = true;
+            client->mRefusedLocation = std::string(value);
+            return 0;
+        }
     }
     return size * count;
 }
@@ -184,12 +285,47 @@ std::size_t HttpClient::onWrite(char* data, std::size_t size, std::size_t count,
         client->mStatusRejected = true;
         return 0;
     }
+    if (client->mCancel && client->mCancel->load()) {
+        client->mCancelled = true;
+        return 0;
+    }
+    if (!client->mHeadDelivered) {
+        client->mHeadDelivered = true;
+        client->mHead.status = status;
+        if (client->mHeadCallback && !client->mHeadCallback(client->mHead))
+            return 0;
+    }
+    client->mReceived += static_cast<std::int64_t>(size * count);
     return (*client->mSink)(std::string_view(data, size * count)) ? size * count : 0;
+}
+
+// curl's own speed limit restarts its clock whenever a burst arrives, so a
+// server sending a little now and then would keep it from ever firing: this
+// one looks at the bytes of the whole last window.
+bool HttpClient::isTooSlow()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const auto step = mLowSpeedWindow / 60;
+    if (now - mSamples.back().first >= step)
+        mSamples.emplace_back(now, mReceived);
+    while (mSamples.size() > 1 && now - mSamples[1].first >= mLowSpeedWindow)
+        mSamples.pop_front();
+    const auto& [since, received] = mSamples.front();
+    const auto window = std::chrono::duration_cast<std::chrono::seconds>(mLowSpeedWindow).count();
+    return now - since >= mLowSpeedWindow && mReceived - received < LOW_SPEED_LIMIT * window;
 }
 
 int HttpClient::onProgress(void* self, std::int64_t dlTotal, std::int64_t dlNow, std::int64_t ulTotal, std::int64_t ulNow)
 {
     auto* client = static_cast<HttpClient*>(self);
+    if (client->mCancel && client->mCancel->load()) {
+        client->mCancelled = true;
+        return 1;
+    }
+    if (client->isTooSlow()) {
+        client->mTooSlow = true;
+        return 1;
+    }
     if (!client->mProgress)
         return 0;
     // The counts of a redirect or an error page are not the package's.

@@ -3,6 +3,7 @@
 
 #include "fileutils.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace wrenhop::service {
@@ -16,14 +17,16 @@ constexpr std::size_t kMaxQueuedBlocks = 8;
 
 } // namespace
 
-StreamingFile::StreamingFile(const std::string& path)
-    : mFileOwner(FileUtils::openFile(path, "wb"))
+StreamingFile::StreamingFile(const std::string& path, HashAlgorithm algorithm, std::int64_t keep)
+    : mFileOwner(FileUtils::openFile(path, keep > 0 ? "ab" : "wb"))
     , mFile(mFileOwner.get())
-    , mSha1(std::make_unique<Hasher>(HashAlgorithm::Sha1))
+    , mPath(path)
+    , mKeep(keep)
+    , mHasher(std::make_unique<Hasher>(algorithm))
 {
     if (!mFile)
         return;
-    if (!mSha1->isValid()) {
+    if (!mHasher->isValid()) {
         mFileOwner.reset();
         mFile = nullptr;
         return;
@@ -76,8 +79,31 @@ void StreamingFile::pushCurrent()
     mChanged.notify_all();
 }
 
+bool StreamingFile::hashKeptBytes()
+{
+    const std::unique_ptr<std::FILE, FileCloser> file(FileUtils::openFile(mPath, "rb"));
+    if (!file)
+        return false;
+    std::vector<char> buffer(kBlockSize);
+    std::int64_t left = mKeep;
+    while (left > 0) {
+        const auto want = static_cast<std::size_t>(std::min<std::int64_t>(left, static_cast<std::int64_t>(buffer.size())));
+        if (std::fread(buffer.data(), 1, want, file.get()) != want || !mHasher->update(std::string_view(buffer.data(), want)))
+            return false;
+        left -= static_cast<std::int64_t>(want);
+    }
+    return true;
+}
+
 void StreamingFile::run()
 {
+    // The bytes already on disk come first in the hash; meanwhile the
+    // transfer fills the queue.
+    if (mKeep > 0 && !hashKeptBytes()) {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mWriteFailed = true;
+        mChanged.notify_all();
+    }
     while (true) {
         Block block;
         {
@@ -97,7 +123,7 @@ void StreamingFile::run()
         }
         if (ok) {
             ok = std::fwrite(block.data(), 1, block.size(), mFile) == block.size()
-                && mSha1->update(std::string_view(block.data(), block.size()));
+                && mHasher->update(std::string_view(block.data(), block.size()));
         }
         std::lock_guard<std::mutex> lock(mMutex);
         if (!ok)
@@ -123,10 +149,10 @@ bool StreamingFile::finish()
     mChanged.notify_all();
     mWriter.join();
 
-    mSha1Hex = mSha1->hexDigest();
+    mHexDigest = mHasher->hexDigest();
     const bool closed = std::fclose(mFileOwner.release()) == 0;
     mFile = nullptr;
-    mResult = !mSha1Hex.empty() && closed && !mWriteFailed;
+    mResult = !mHexDigest.empty() && closed && !mWriteFailed;
     return mResult;
 }
 

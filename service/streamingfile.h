@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// A download's file writer: writes and hashes (SHA-1) on a thread of its own,
-// so that the transfer never waits for the disk or the hash.
+// A download's file writer: writes and hashes on a thread of its own, so that
+// the transfer never waits for the disk or the hash.
 #pragma once
 
 #include "hasher.h"
 
 #include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <memory>
@@ -20,8 +21,10 @@ namespace wrenhop::service {
 class StreamingFile
 {
 public:
-    // Creates or truncates the file; check isOpen().
-    explicit StreamingFile(const std::string& path);
+    // Creates or truncates the file; check isOpen(). With keep > 0 the file
+    // must hold exactly that many bytes: they stay, are hashed first (on the
+    // writer thread), and appended data follows them.
+    StreamingFile(const std::string& path, HashAlgorithm algorithm, std::int64_t keep = 0);
     ~StreamingFile(); // finishes if finish() was not called
     StreamingFile(const StreamingFile&) = delete;
     StreamingFile& operator=(const StreamingFile&) = delete;
@@ -35,13 +38,14 @@ public:
     // reached it. Safe to call more than once.
     bool finish();
 
-    // The lower-case hex SHA-1 of the bytes appended, after finish().
-    std::string sha1Hex() const { return mSha1Hex; }
+    // The lower-case hex digest of the whole file, after finish().
+    std::string hexDigest() const { return mHexDigest; }
 
 private:
     using Block = std::vector<char>;
 
     void run();
+    bool hashKeptBytes();
     void pushCurrent();
     bool failed() const;
 
@@ -51,7 +55,9 @@ private:
 
     std::unique_ptr<std::FILE, FileCloser> mFileOwner;
     std::FILE* mFile = nullptr;
-    std::unique_ptr<Hasher> mSha1;
+    std::string mPath;
+    std::int64_t mKeep = 0;
+    std::unique_ptr<Hasher> mHasher;
     Block mCurrent;
 
     mutable std::mutex mMutex;
@@ -62,7 +68,7 @@ private:
     bool mWriteFailed = false;
     bool mFinished = false;
     bool mResult = false;
-    std::string mSha1Hex;
+    std::string mHexDigest;
     std::thread mWriter;
 };
 

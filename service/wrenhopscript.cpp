@@ -6,6 +6,8 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +47,26 @@ std::int64_t parseDecimal(const std::string& text)
 }
 
 } // namespace
+
+std::optional<PackageHash> parsePackageHash(std::string_view text)
+{
+    while (!text.empty() && isCSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isCSpace(text.back()))
+        text.remove_suffix(1);
+    PackageHash hash;
+    if (text.empty())
+        return hash;
+    if (text.size() != 40 && text.size() != 64)
+        return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c) != 0; }))
+        return std::nullopt;
+    hash.algorithm = text.size() == 64 ? HashAlgorithm::Sha256 : HashAlgorithm::Sha1;
+    hash.hex.resize(text.size());
+    std::transform(text.begin(), text.end(), hash.hex.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return hash;
+}
 
 WrenhopScript::WrenhopScript()
 {

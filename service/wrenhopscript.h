@@ -2,7 +2,10 @@
 // The package manifest (packageInfo.xml): release, packages and files.
 #pragma once
 
+#include "hasher.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +43,16 @@ struct ScriptFile
     int permissions = 0;
     bool isMainBinary = false;
 };
+
+struct PackageHash
+{
+    HashAlgorithm algorithm = HashAlgorithm::Sha1;
+    std::string hex; // lower case; empty when the package goes unchecked
+};
+
+// The manifest's hash, case and surrounding blanks ignored: 40 hex digits a
+// SHA-1, 64 a SHA-256, nothing at all unchecked; nullopt for anything else.
+std::optional<PackageHash> parsePackageHash(std::string_view text);
 
 class WrenhopScript
 {

@@ -50,6 +50,9 @@ WrenhopService::WrenhopService()
 
 WrenhopService::~WrenhopService()
 {
+    // A joinable thread left at destruction would end the process.
+    cancelTransfers();
+    waitForWorkers();
     writeLog(LOG_INFO, "wrenhop::service::WrenhopService::~WrenhopService", "Destructor");
 }
 
@@ -107,6 +110,16 @@ bool WrenhopService::findScriptPackageFromXml()
     writeLog(LOG_INFO, function, "  source: %s", mScriptPackage.source.c_str());
     writeLog(LOG_INFO, function, "  platform: %s", mScriptPackage.platform.c_str());
     writeLog(LOG_INFO, function, "  size: %lld", static_cast<long long>(mScriptPackage.size));
+    // Decided before any transfer: a hash that cannot be checked must not
+    // let a package in unchecked. The package stays selected, so the result
+    // line names its address.
+    const std::optional<PackageHash> hash = parsePackageHash(mScriptPackage.sha1);
+    if (!hash) {
+        writeLog(LOG_ERROR, function, "hash is neither a SHA-1 nor a SHA-256: %s", mScriptPackage.sha1.c_str());
+        return false;
+    }
+    if (hash->hex.empty())
+        writeLog(LOG_ERROR, function, "no hash in packageInfo.xml: the package is not checked");
     return true;
 }
 
@@ -140,9 +153,17 @@ void WrenhopService::report(int state, double value)
         mListener->onStateChanged(state, value);
 }
 
-void WrenhopService::workerStarted(bool installing)
+void WrenhopService::startWorker(bool installing)
 {
     const std::lock_guard<std::mutex> lock(mWorkerMutex);
+    // Thread creation may throw; the counts change only once it has worked.
+    mThreads.emplace_back([this, installing] {
+        if (installing)
+            install();
+        else
+            download();
+        workerFinished(installing);
+    });
     ++mWorkers;
     if (installing)
         ++mInstalling;
@@ -157,41 +178,51 @@ void WrenhopService::workerFinished(bool installing)
     mWorkerDone.notify_all();
 }
 
+void WrenhopService::joinWorkers(std::unique_lock<std::mutex>& lock)
+{
+    // Every worker has made its last report; what is left of each thread is
+    // its return, so the joins are short.
+    std::vector<std::thread> threads;
+    threads.swap(mThreads);
+    lock.unlock();
+    for (std::thread& thread : threads)
+        thread.join();
+    lock.lock();
+}
+
 bool WrenhopService::waitForWorkers(std::chrono::milliseconds timeout)
 {
     std::unique_lock<std::mutex> lock(mWorkerMutex);
     // An installation cut off by the end of the process would leave the
     // folder half unpacked and not rolled back, so it is always waited for.
     mWorkerDone.wait(lock, [this] { return mInstalling == 0; });
-    return mWorkerDone.wait_for(lock, timeout, [this] { return mWorkers == 0; });
+    if (!mWorkerDone.wait_for(lock, timeout, [this] { return mWorkers == 0; }))
+        return false;
+    joinWorkers(lock);
+    return true;
+}
+
+void WrenhopService::waitForWorkers()
+{
+    std::unique_lock<std::mutex> lock(mWorkerMutex);
+    mWorkerDone.wait(lock, [this] { return mWorkers == 0; });
+    joinWorkers(lock);
+}
+
+void WrenhopService::cancelTransfers()
+{
+    mCancel = true;
 }
 
 void WrenhopService::runDownloadThread()
 {
-    workerStarted(false);
-    try {
-        std::thread([this] {
-            download();
-            workerFinished(false);
-        }).detach();
-    } catch (...) {
-        workerFinished(false);
-        throw;
-    }
+    mCancel = false;
+    startWorker(false);
 }
 
 void WrenhopService::runInstallThread()
 {
-    workerStarted(true);
-    try {
-        std::thread([this] {
-            install();
-            workerFinished(true);
-        }).detach();
-    } catch (...) {
-        workerFinished(true);
-        throw;
-    }
+    startWorker(true);
 }
 
 bool WrenhopService::removeTempFiles()

@@ -4,12 +4,14 @@
 
 #include "wrenhopscript.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace FileUtils {
@@ -35,7 +37,7 @@ enum WrenhopState : int {
 };
 
 // The service's listener. Called synchronously on the service's worker
-// threads (download: 3, 4, 12, 13; installation: 7, 13).
+// threads (download: 3, 4, 11, 12, 13; installation: 7, 13).
 class IWrenhopService
 {
 public:
@@ -66,15 +68,21 @@ public:
     bool findScriptPackageFromXml();
     bool findScriptFileFromXml();
 
-    // Each starts a detached worker thread and returns at once.
+    // Each starts a worker thread and returns at once.
     void runDownloadThread();
     void runInstallThread();
 
+    // Ends a running transfer within about a second, without a report; its
+    // partial file stays for the next run. An installation is not cancelled.
+    void cancelTransfers();
+
     // Waits until no worker thread of the service is left (their final
-    // report has returned): an installation as long as it takes, a download
-    // up to the timeout. True when none is left. Never call it from inside a
-    // listener call: that thread is a worker itself.
+    // report has returned, the threads have ended): an installation as long
+    // as it takes, a download up to the timeout, or without limit. True when
+    // none is left. Never call it from inside a listener call: that thread is
+    // a worker itself.
     bool waitForWorkers(std::chrono::milliseconds timeout);
+    void waitForWorkers();
 
     bool removeTempFiles();
     void removeBackups();
@@ -118,8 +126,9 @@ private:
     bool applyExecPermissions(const std::string& path);
     void rollBack();
     void report(int state, double value);
-    void workerStarted(bool installing);
+    void startWorker(bool installing);
     void workerFinished(bool installing);
+    void joinWorkers(std::unique_lock<std::mutex>& lock);
 
     IWrenhopService* mListener = nullptr;
     std::string mInstallPath;
@@ -138,6 +147,8 @@ private:
     std::condition_variable mWorkerDone;
     int mWorkers = 0;
     int mInstalling = 0;
+    std::vector<std::thread> mThreads;
+    std::atomic<bool> mCancel{false};
 };
 
 } // namespace wrenhop::service

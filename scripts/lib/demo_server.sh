@@ -10,11 +10,13 @@ free_port() {
     python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1]); s.close()'
 }
 
-# nginx_start STATEDIR DOCROOT: configuration, pid file and logs in STATEDIR.
+# nginx_start STATEDIR DOCROOT [PORT [DIRECTIVES]]: configuration, pid file
+# and logs in STATEDIR; a free port unless one is given; DIRECTIVES (such as
+# a rate limit) go into the server block.
 nginx_start() {
-    local dir="$1" docroot="$2"
+    local dir="$1" docroot="$2" extra="${4:-}"
     mkdir -p "$dir/tmp"
-    NGINX_PORT=$(free_port)
+    NGINX_PORT="${3:-$(free_port)}"
     # As root the workers would otherwise run as www-data, which may not be
     # allowed into a sandbox below a private home folder.
     local user_line=""
@@ -39,6 +41,7 @@ http {
     server {
         listen 127.0.0.1:$NGINX_PORT;
         root $docroot;
+        $extra
     }
 }
 CONF

@@ -514,3 +514,30 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
     EXPECT_EQ(snapshot(install), withEntries(before, entries));
     EXPECT_NE(testsupport::readFile(restartRecordPath()).find("arg: Wrenhop\nend\n"), std::string::npos);
 }
+
+// Quitting while the transfer stalls ends the run at once: the transfer is
+// cancelled, no worker thread outlives the start-up, and no result is logged.
+TEST(Program, QuitDuringTransferCancelsItAndLeavesNoThread)
+{
+    RUN_IN_OWN_INSTALLATION();
+    layOutOldRelease(installRoot(), testsupport::readFile(CARTALINE_STANDIN));
+    PackageServer server;
+    server.put("/files/update_win.zip", std::string(100000, 'w'));
+    enginetest::Manifest manifest;
+    manifest.host = server.host();
+    manifest.source = "/stall/files/update_win.zip";
+    writeManifest(manifest);
+
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [] {
+        if (SceneController::getInstance()->getDownloadProgressBar() > 0)
+            QCoreApplication::quit();
+    });
+    user.start(20);
+    QTimer::singleShot(90000, QCoreApplication::instance(), &QCoreApplication::quit);
+
+    EXPECT_EQ(runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), "2.1.0", "0"), 0);
+    EXPECT_TRUE(wrenhop::service::WrenhopService::getInstance().waitForWorkers(std::chrono::milliseconds(0)));
+    EXPECT_NE(logText().find("download cancelled: "), std::string::npos) << logText();
+    EXPECT_TRUE(resultLogLines().empty());
+}

@@ -221,8 +221,9 @@ TEST_P(FailedTransfer, EndsInNoNetworkWithOneE1LineAndTouchesNothing)
     EXPECT_EQ(testsupport::readFile(restartRecordPath()), "");
 }
 
-// "nothing" is a path the server answers with 404.
-INSTANTIATE_TEST_SUITE_P(Servers, FailedTransfer, testing::Values("refused", "nothing", "drop", "stall"), caseName);
+// The download's own tests go through every way a transfer fails; here one
+// without an answer and one cut short.
+INSTANTIATE_TEST_SUITE_P(Servers, FailedTransfer, testing::Values("refused", "drop"), caseName);
 
 // A package that arrives wrong: state 13, no result line, nothing touched;
 // the retry, once the server has the right file, succeeds.
@@ -283,7 +284,10 @@ TEST_P(NoUpdateFile, EndsInStateElevenWithTheE2Line)
     RUN_IN_OWN_INSTALLATION();
     const std::string name = GetParam().name;
     mServer.put("/files/update_win.zip", mArchive);
-    (name == "NoWindowsPackage" ? mManifest.packagePlatform : mManifest.filePlatform) = "Windows";
+    if (name == "HashOfNoKnownForm")
+        mManifest.hash = "sha1:" + mManifest.hash;
+    else
+        (name == "NoWindowsPackage" ? mManifest.packagePlatform : mManifest.filePlatform) = "Windows";
     if (name != "NoManifest")
         writeManifest(mManifest);
     startRun();
@@ -302,6 +306,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(NoUpdateFileCase{"NoManifest", {"run 2", "run 11", "exit 11"}, "[E:2,T:#,LOV:2.1.0,LNV:,ED:404,FP:]"},
                     NoUpdateFileCase{"NoWindowsPackage", {"run 2", "run 11", "exit 11"},
                                      "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:]"},
+                    NoUpdateFileCase{"HashOfNoKnownForm", {"run 2", "run 11", "exit 11"},
+                                     "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"},
                     NoUpdateFileCase{"NoWindowsFile", {"run 2", "run 3", "exit 3", "run 4", "run 5", "run 11", "exit 11"},
                                      "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"}),
     [](const testing::TestParamInfo<NoUpdateFileCase>& info) { return std::string(info.param.name); });

@@ -50,6 +50,10 @@ PackageServer::PackageServer()
         const std::string path = request.matches[2];
         response.set_redirect(left > 0 ? "/redirect/" + std::to_string(left - 1) + path : path);
     });
+    server.Get(R"(/goto/(.*))", [this](const httplib::Request& request, httplib::Response& response) {
+        answer(request.path);
+        response.set_redirect(request.matches[1]);
+    });
     server.Get(R"(/nolength(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
         answer(request.path);
         auto bytes = std::make_shared<std::string>(answer(request.matches[1]).bytes);
@@ -59,11 +63,11 @@ PackageServer::PackageServer()
             return true;
         });
     });
-    server.Get(R"(/(drop|stall|trickle)(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
+    server.Get(R"(/(drop|stall|trickle|slow)(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
         answer(request.path);
         auto bytes = std::make_shared<std::string>(answer(request.matches[2]).bytes);
         const std::string mode = request.matches[1];
-        const std::size_t step = std::max<std::size_t>(1, bytes->size() / 10);
+        const std::size_t step = mode == "slow" ? 2 : std::max<std::size_t>(1, bytes->size() / 10);
         response.set_content_provider(
             bytes->size(), "application/zip",
             [this, bytes, mode, step](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
@@ -74,18 +78,65 @@ PackageServer::PackageServer()
                 if (mStopping)
                     return false;
                 pause(); // every step arrives on its own
+                if (mode == "slow")
+                    std::this_thread::sleep_for(std::chrono::milliseconds(30));
                 sink.write(bytes->data() + offset, std::min(length, step));
                 return true;
             });
     });
     server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         const Answer found = answer(request.path);
+        // The library would cut the body by the Range header on its own;
+        // this server decides itself, and may ignore it.
+        const_cast<httplib::Request&>(request).ranges.clear();
         response.status = found.status;
-        response.set_content(found.status == 404 ? "<html>not here</html>" : found.bytes, "application/zip");
+        if (found.status != 200) {
+            response.set_content(found.status == 404 ? "<html>not here</html>" : found.bytes, "text/html");
+            return;
+        }
+        response.set_header("ETag", found.etag);
+        std::size_t from = 0;
+        const std::string range = request.get_header_value("Range");
+        const std::string ifRange = request.get_header_value("If-Range");
+        std::size_t dropAfter = std::string::npos;
+        {
+            const std::lock_guard<std::mutex> lock(mMutex);
+            if (!mIgnoreRanges && range.rfind("bytes=", 0) == 0 && (ifRange.empty() || ifRange == found.etag))
+                from = std::stoul(range.substr(6));
+            if (const auto drop = mDrops.find(request.path); drop != mDrops.end()) {
+                dropAfter = drop->second;
+                mDrops.erase(drop);
+            }
+        }
+        const std::string total = std::to_string(found.bytes.size());
+        if (from >= found.bytes.size() && from > 0) {
+            response.status = 416;
+            response.set_header("Content-Range", "bytes */" + total);
+            return;
+        }
+        if (from > 0) {
+            response.status = 206;
+            response.set_header("Content-Range",
+                                "bytes " + std::to_string(from) + "-" + std::to_string(found.bytes.size() - 1) + "/" + total);
+        }
+        auto body = std::make_shared<std::string>(found.bytes.substr(from));
+        if (dropAfter == std::string::npos) {
+            response.set_content(*body, "application/zip");
+            return;
+        }
+        response.set_content_provider(body->size(), "application/zip",
+                                      [body, dropAfter](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                                          if (offset >= dropAfter)
+                                              return false;
+                                          sink.write(body->data(), std::min(dropAfter, body->size()));
+                                          return true;
+                                      });
     });
     server.set_logger([this](const httplib::Request& request, const httplib::Response&) {
         const std::lock_guard<std::mutex> lock(mMutex);
-        mUserAgent = request.get_header_value("User-Agent");
+        mLastHeaders.clear();
+        for (const auto& [name, value] : request.headers)
+            mLastHeaders[name] = value;
     });
     mPort = server.bind_to_any_port("127.0.0.1");
     EXPECT_GT(mPort, 0);
@@ -112,8 +163,21 @@ PackageServer::Answer PackageServer::answer(const std::string& path)
 
 void PackageServer::put(const std::string& path, std::string bytes, int status)
 {
+    std::string etag = '"' + sha1Hex(bytes).substr(0, 16) + '"';
     const std::lock_guard<std::mutex> lock(mMutex);
-    mAnswers[path] = Answer{std::move(bytes), status};
+    mAnswers[path] = Answer{std::move(bytes), status, std::move(etag)};
+}
+
+void PackageServer::dropNext(const std::string& path, std::size_t after)
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    mDrops[path] = after;
+}
+
+void PackageServer::ignoreRanges(bool ignore)
+{
+    const std::lock_guard<std::mutex> lock(mMutex);
+    mIgnoreRanges = ignore;
 }
 
 std::string PackageServer::host() const
@@ -137,10 +201,11 @@ int PackageServer::requests() const
     return total;
 }
 
-std::string PackageServer::lastUserAgent() const
+std::string PackageServer::lastHeader(const std::string& name) const
 {
     const std::lock_guard<std::mutex> lock(mMutex);
-    return mUserAgent;
+    const auto found = mLastHeaders.find(name);
+    return found == mLastHeaders.end() ? std::string() : found->second;
 }
 
 void Recorder::onStateChanged(const int& state, double value)
@@ -194,6 +259,11 @@ std::string zipBytes(const std::vector<std::pair<std::string, std::string>>& ent
 std::string sha1Hex(const std::string& bytes)
 {
     return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha1).toHex().toStdString();
+}
+
+std::string sha256Hex(const std::string& bytes)
+{
+    return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex().toStdString();
 }
 
 std::string manifestXml(const Manifest& m)

@@ -23,12 +23,15 @@ class Server;
 namespace enginetest {
 
 // Serves, on a free port of 127.0.0.1 until destroyed, the bytes put() for a
-// path (404 for any other path) and, for such a path P:
+// path (404 for any other path) with an ETag, honouring "Range: bytes=N-"
+// and If-Range, and, for such a path P:
 //   /redirect/<n>P  n redirects, then P
+//   /goto/<url>     a redirect to the URL
 //   /drop P         announces the whole length, sends a tenth, hangs up
 //   /stall P        announces the whole length, sends a tenth, stalls
 //   /nolength P     chunked, without a length
 //   /trickle P      in steps of a tenth, one write each
+//   /slow P         2 bytes every 50 ms
 class PackageServer
 {
 public:
@@ -37,16 +40,22 @@ public:
     PackageServer(const PackageServer&) = delete;
     PackageServer& operator=(const PackageServer&) = delete;
 
+    // The ETag is made from the bytes.
     void put(const std::string& path, std::string bytes, int status = 200);
+    // The next answer for the path hangs up after that many body bytes.
+    void dropNext(const std::string& path, std::size_t after);
+    void ignoreRanges(bool ignore);
     std::string host() const; // "http://127.0.0.1:<port>"
     int requests(const std::string& path) const;
     int requests() const;
-    std::string lastUserAgent() const;
+    // A header of the last request; empty when it had none.
+    std::string lastHeader(const std::string& name) const;
 
 private:
     struct Answer {
         std::string bytes;
         int status = 404;
+        std::string etag;
     };
     Answer answer(const std::string& path);
 
@@ -57,7 +66,9 @@ private:
     mutable std::mutex mMutex;
     std::map<std::string, Answer> mAnswers;
     std::map<std::string, int> mRequests;
-    std::string mUserAgent;
+    std::map<std::string, std::size_t> mDrops;
+    bool mIgnoreRanges = false;
+    std::map<std::string, std::string> mLastHeaders;
 };
 
 // Records every report the service hands to its listener.
@@ -78,6 +89,7 @@ int closedPort();
 // The entry at badCrcEntry is stored raw with a wrong CRC in its headers.
 std::string zipBytes(const std::vector<std::pair<std::string, std::string>>& entries, int badCrcEntry = -1);
 std::string sha1Hex(const std::string& bytes);
+std::string sha256Hex(const std::string& bytes);
 
 struct Manifest {
     std::string version = "2.2.0";
