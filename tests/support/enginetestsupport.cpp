@@ -132,11 +132,14 @@ PackageServer::PackageServer()
                                           return true;
                                       });
     });
-    server.set_logger([this](const httplib::Request& request, const httplib::Response&) {
+    // Before the answer goes out: a logger runs after it, when the client
+    // may already have gone on and the test read the previous request's.
+    server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
         const std::lock_guard<std::mutex> lock(mMutex);
         mLastHeaders.clear();
         for (const auto& [name, value] : request.headers)
             mLastHeaders[name] = value;
+        return httplib::Server::HandlerResponse::Unhandled;
     });
     mPort = server.bind_to_any_port("127.0.0.1");
     EXPECT_GT(mPort, 0);
