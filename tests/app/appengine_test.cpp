@@ -102,6 +102,7 @@ TEST_P(EngineProfile, FollowsCartalinesSettings)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, std::string("0 ZevanSignatureRegular.ttf ") + row.report);
     EXPECT_NE(run.err.find(row.logged), std::string::npos) << run.err;
+    EXPECT_LT(run.err.find("DefLanguages::getInstance"), run.err.find("New SceneController Start")) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, EngineProfile, ::testing::ValuesIn(kProfiles),

@@ -11,6 +11,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -218,6 +219,48 @@ TEST_F(SceneTest, CustomerCentreLinkOpensThePageAndKeepsTheScene)
         << messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(sceneLoader()->property("item").value<QObject*>(), window);
 }
+
+struct EndingButton {
+    const char* scene;
+    const char* button;
+};
+
+void PrintTo(const EndingButton& row, std::ostream* out)
+{
+    *out << row.scene << " " << row.button;
+}
+
+class EndingButtons : public SceneTest, public ::testing::WithParamInterface<EndingButton>
+{
+};
+
+// The click ends the event loop that main returns from, with 0, and asks
+// for no retry and no other scene on the way.
+TEST_P(EndingButtons, EndTheRunWithExitCodeZero)
+{
+    useProfile(0, QStringLiteral("en_US"));
+    int retries = 0;
+    controller()->setRetryHook([&] { ++retries; });
+    QQuickWindow* window = show(GetParam().scene);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QPoint at = centreOf(child(window, GetParam().button));
+    QTimer::singleShot(0, window, [&] { QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at); });
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    controller()->setRetryHook({});
+    EXPECT_EQ(retries, 0);
+    EXPECT_EQ(sceneLoader()->property("item").value<QObject*>(), window);
+}
+
+INSTANTIATE_TEST_SUITE_P(Notices, EndingButtons,
+                         ::testing::Values(EndingButton{"Noti_NoNetworkConnection", "confirmButton"},
+                                           EndingButton{"Noti_NoUpdateFile", "confirmButton"},
+                                           EndingButton{"Noti_UpdateStopped", "confirmButton"},
+                                           EndingButton{"Noti_UpdateFailRetry", "cancelButton"}),
+                         [](const ::testing::TestParamInfo<EndingButton>& info) { return std::string(info.param.scene); });
 
 // The frameless window follows a drag on its background; a press on a
 // button is the button's and leaves the window where it is.
