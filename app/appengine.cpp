@@ -15,8 +15,8 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTranslator>
-#include <qqml.h>
 #include <QUrl>
+#include <qqml.h>
 
 #include <string>
 
