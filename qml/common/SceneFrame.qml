@@ -31,8 +31,8 @@ ApplicationWindow {
     font.capitalization: Font.Capitalize
 
     DLTLog { id: idDltLog }
-    QmlUtil { id: idQmlUtil }
-    ImageInfo { id: idImageInfo }
+    QmlUtil { id: qmlUtil }
+    ImageInfo { id: imageInfo }
     SystemInfo { id: idSystemInfo }
     FontInfo { id: idFontInfo }
 
@@ -44,7 +44,7 @@ ApplicationWindow {
     Image {
         x: 0
         y: 0
-        source: idImageInfo.imgBgUpdaterAlert
+        source: imageInfo.imgBgUpdaterAlert
     }
 
     Text {
@@ -66,5 +66,5 @@ ApplicationWindow {
         levels: idSystemInfo
     }
 
-    Component.onCompleted: fittedTexts.forEach(function(text) { idQmlUtil.normalizeText(text) })
+    Component.onCompleted: fittedTexts.forEach(function(text) { qmlUtil.normalizeText(text) })
 }
