@@ -4,6 +4,7 @@
 #include "deflanguages.h"
 #include "qmllogger.h"
 #include "scenecontroller.h"
+#include "scenetables.h"
 #include "systemservice.h"
 #include "writelog.h"
 
@@ -15,14 +16,21 @@
 #include <QQmlEngine>
 #include <QTranslator>
 #include <QUrl>
+#include <qqml.h>
 
-#include <iterator>
 #include <string>
 
 namespace {
 
-const char* const kReferenceFontUrl = "qrc:/Resource/fonts/ZevanSignatureRegular.ttf";
-const char* const kJortelFontUrl = "qrc:/Resource/fonts/JortelSansTextGlobal-Regular.otf";
+// Exact, case-sensitive match of the whole code; -1 for none.
+int indexOfCode(const QString& code, const char* const* codes, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (code == QLatin1String(codes[i]))
+            return i;
+    }
+    return -1;
+}
 
 std::string readCommonSetting(const SystemService& settings, CalKey key)
 {
@@ -41,11 +49,13 @@ AppEngine* AppEngine::getInstance()
     return instance;
 }
 
+// The string table and the logger come before the scene controller, so
+// that the start-up's log lines keep their order.
 AppEngine::AppEngine()
-    : m_SceneController(SceneController::getInstance())
-    , m_DefLanguages(DefLanguages::getInstance())
-    , m_QmlLogger(QmlLogger::getInstance())
 {
+    m_DefLanguages = DefLanguages::getInstance();
+    m_QmlLogger = QmlLogger::getInstance();
+    m_SceneController = SceneController::getInstance();
     m_SceneController->initialize();
 }
 
@@ -60,10 +70,7 @@ void AppEngine::initialize(QGuiApplication* app)
 
     connect(m_SceneController, &SceneController::languageChanged, this, &AppEngine::changeLanguage);
 
-    QQmlContext* context = m_Engine->rootContext();
-    context->setContextProperty(QStringLiteral("SceneController"), m_SceneController);
-    context->setContextProperty(QStringLiteral("idString"), m_DefLanguages);
-    context->setContextProperty(QStringLiteral("QmlLogger"), m_QmlLogger);
+    publishToQml(*m_Engine);
 
     m_SystemService = std::make_unique<SystemService>();
     m_Translator = std::make_unique<QTranslator>();
@@ -81,11 +88,21 @@ void AppEngine::initialize(QGuiApplication* app)
     }
     changeLanguage(language);
 
-    m_Component->loadUrl(QUrl(QStringLiteral("qrc:/qml/QmlLoader.qml")));
+    m_Component->loadUrl(QUrl(QString::fromLatin1(scene::kLoaderUrl)));
     if (m_Component->isReady())
         m_RootObject.reset(m_Component->create(nullptr));
     else
         QMessageLogger().warning("%s", qUtf8Printable(m_Component->errorString()));
+}
+
+void AppEngine::publishToQml(QQmlEngine& engine)
+{
+    qmlRegisterUncreatableMetaObject(scene::staticMetaObject, "Wrenhop", 1, 0, "Brand",
+                                     QStringLiteral("Brand holds only the brand numbers"));
+    QQmlContext* context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("SceneController"), SceneController::getInstance());
+    context->setContextProperty(QStringLiteral("idString"), DefLanguages::getInstance());
+    context->setContextProperty(QStringLiteral("QmlLogger"), QmlLogger::getInstance());
 }
 
 int AppEngine::exec()
@@ -125,34 +142,26 @@ bool AppEngine::setLanguageMode(QString language)
 
 int AppEngine::convertBrandType(const QString& brand)
 {
-    if (brand == QLatin1String("ZV"))
-        return 1;
-    if (brand == QLatin1String("QR"))
-        return 2;
-    return 0; // "JT", the default "0" and anything unknown: Jortel
+    // The default "0" and anything unknown: Jortel.
+    const int index = indexOfCode(brand, scene::kBrandCodes, scene::NoBrand);
+    return index < 0 ? scene::Jortel : index;
 }
 
 int AppEngine::convertRegionType(const QString& region)
 {
-    static const char* const regions[] = {"KR", "US", "CA", "EU", "RU", "TR", "AU", "NZ", "BR", "ME", "IN"};
-    for (int i = 0; i < static_cast<int>(std::size(regions)); ++i) {
-        if (region == QLatin1String(regions[i]))
-            return i;
-    }
-    return -1;
+    return indexOfCode(region, scene::kRegionCodes, scene::kRegionCount);
 }
 
 QString AppEngine::brandFontUrl(int brandType, const QString& language)
 {
     switch (brandType) {
-    case 1:
-        return language == QLatin1String("ar_ME") ? QStringLiteral("qrc:/Resource/fonts/NotoSans-Regular.ttf")
-                                                  : QString::fromLatin1(kReferenceFontUrl);
-    case 2:
-        return language == QLatin1String("ko_KR") ? QStringLiteral("qrc:/Resource/fonts/QuorraSansHeadKROTFRegular.otf")
-                                                  : QStringLiteral("qrc:/Resource/fonts/QuorraSansHead-Regular.otf");
+    case scene::Zevan:
+        return QString::fromLatin1(language == QLatin1String("ar_ME") ? scene::kArabicFontUrl : scene::kZevanFontUrl);
+    case scene::Quorra:
+        return QString::fromLatin1(language == QLatin1String("ko_KR") ? scene::kQuorraKoreanFontUrl
+                                                                      : scene::kQuorraFontUrl);
     default:
-        return QString::fromLatin1(kJortelFontUrl);
+        return QString::fromLatin1(scene::kJortelFontUrl);
     }
 }
 
@@ -193,6 +202,6 @@ void AppEngine::loadUserProfileConfig()
 // Chosen once: a later language switch keeps the start-up font.
 void AppEngine::loadFontInfo()
 {
-    m_SceneController->setRefFontInfo(QString::fromLatin1(kReferenceFontUrl));
+    m_SceneController->setRefFontInfo(QString::fromLatin1(scene::kReferenceFontUrl));
     m_SceneController->setFontInfo(brandFontUrl(m_SceneController->getBrandType(), m_SceneController->getCurrentLanguage()));
 }

@@ -30,6 +30,10 @@ public:
     // thread; a root component that does not load only warns.
     void initialize(QGuiApplication* app);
 
+    // Gives an engine what the scenes read: the brand numbers and the
+    // context objects SceneController, idString and QmlLogger.
+    static void publishToQml(QQmlEngine& engine);
+
     // The application's event loop; 0 at once when initialize never ran.
     int exec();
 

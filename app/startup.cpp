@@ -48,7 +48,7 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
         writeLog(LOG_INFO, "main", "Wrenhop UI/UX tuning start");
         sceneController->setTuningScene(0);
     } else {
-        sceneController->setSceneQmlUrl(QStringLiteral("qrc:/qml/Proc_Downloading.qml"));
+        sceneController->setSceneQmlUrl(QString::fromLatin1(scene::kDownloadingUrl));
         manager.onStateMachine(wrenhop::service::STATE_START_DOWNLOAD, 0.0);
     }
 

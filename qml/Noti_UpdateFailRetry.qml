@@ -1,60 +1,11 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // The installation failed; offers to try the whole update again.
 import QtQuick 2.9
-import QtQuick.Layouts 1.3
-import QtQuick.Controls 2.2
-import QtQuick.Controls.Material 2.1
-import QtQuick.Controls.Universal 2.1
 import "common"
-import "system"
 
-ApplicationWindow {
-    id: idAppWindow
-    width: 500
-    height: 250
-    opacity: 1
-    visible: true
-    flags: Qt.FramelessWindowHint | Qt.Window
-    color: "transparent"
-    font.family: idCalFont.name
-    font.pixelSize: 10
-    font.capitalization: Font.Capitalize
-
-    DLTLog { id: dltLog }
-    QmlUtil { id: qmlUtil }
-    ImageInfo { id: imageInfo }
-    SystemInfo { id: systemInfo }
-
-    FontLoader {
-        id: idCalFont
-        source: SceneController.nFontInfo
-    }
-
-    Image {
-        x: 0
-        y: 0
-        source: imageInfo.imgBgUpdaterAlert
-    }
-
-    Text {
-        id: idTitle
-        objectName: "title"
-        x: 19
-        y: 13
-        width: 460
-        height: 24
-        font.family: idCalFont.name
-        font.pixelSize: 18
-        color: "#4b4e52"
-        text: idString.LID_PC_60100_01
-    }
-
-    WindowDragArea { window: idAppWindow }
-
-    TuningShortcuts {
-        log: dltLog
-        levels: systemInfo
-    }
+SceneFrame {
+    titleText: idString.LID_PC_60100_01
+    fittedTexts: [idText1, idText2]
 
     Text {
         id: idText1
@@ -66,9 +17,9 @@ ApplicationWindow {
         verticalAlignment: Text.AlignBottom
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        font.family: idCalFont.name
+        font.family: calFont.name
         font.pixelSize: 16
-        color: "#4b4352"
+        color: fontColors.bodyColor
         text: idString.LID_PC_60100_14
     }
 
@@ -81,9 +32,9 @@ ApplicationWindow {
         height: 26
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        font.family: idCalFont.name
+        font.family: calFont.name
         font.pixelSize: 16
-        color: "#4b4352"
+        color: fontColors.bodyColor
         text: idString.LID_PC_60100_19
     }
 
@@ -105,10 +56,5 @@ ApplicationWindow {
             text: idString.LID_PC_60100_16
             onClicked: SceneController.sendFinishComplete()
         }
-    }
-
-    Component.onCompleted: {
-        qmlUtil.normalizeText(idText1)
-        qmlUtil.normalizeText(idText2)
     }
 }

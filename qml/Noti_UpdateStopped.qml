@@ -1,62 +1,14 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // Asks before the update is stopped; shown only in the tuning mode.
 import QtQuick 2.9
-import QtQuick.Layouts 1.3
-import QtQuick.Controls 2.2
-import QtQuick.Controls.Material 2.1
-import QtQuick.Controls.Universal 2.1
 import "common"
-import "system"
 
-ApplicationWindow {
-    id: idAppWindow
-    width: 500
-    height: 250
-    opacity: 1
-    visible: true
-    flags: Qt.FramelessWindowHint | Qt.Window
-    color: "transparent"
-    font.family: idCalFont.name
-    font.pixelSize: 10
-    font.capitalization: Font.Capitalize
-
-    DLTLog { id: dltLog }
-    QmlUtil { id: qmlUtil }
-    ImageInfo { id: imageInfo }
-    SystemInfo { id: systemInfo }
-
-    FontLoader {
-        id: idCalFont
-        source: SceneController.nFontInfo
-    }
-
-    Image {
-        x: 0
-        y: 0
-        source: imageInfo.imgBgUpdaterAlert
-    }
-
-    Text {
-        id: idTitle
-        objectName: "title"
-        x: 19
-        y: 13
-        width: 460
-        height: 24
-        horizontalAlignment: Text.AlignLeft
-        verticalAlignment: Text.AlignVCenter
-        font.family: idCalFont.name
-        font.pixelSize: 18
-        color: "#4b4e52"
-        text: idString.LID_PC_60100_10
-    }
-
-    WindowDragArea { window: idAppWindow }
-
-    TuningShortcuts {
-        log: dltLog
-        levels: systemInfo
-    }
+SceneFrame {
+    titleText: idString.LID_PC_60100_10
+    // Left also for a right-to-left title.
+    titleHorizontalAlignment: Text.AlignLeft
+    titleVerticalAlignment: Text.AlignVCenter
+    fittedTexts: [idText1, idText2]
 
     Text {
         id: idText1
@@ -66,9 +18,9 @@ ApplicationWindow {
         width: 460
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        font.family: idCalFont.name
+        font.family: calFont.name
         font.pixelSize: 16
-        color: "#4b4352"
+        color: fontColors.bodyColor
         text: idString.LID_PC_60100_11
     }
 
@@ -81,9 +33,9 @@ ApplicationWindow {
         lineHeight: 1.2
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        font.family: idCalFont.name
+        font.family: calFont.name
         font.pixelSize: 14
-        color: "#4b4352"
+        color: fontColors.bodyColor
         text: idString.LID_PC_60100_18
     }
 
@@ -93,10 +45,5 @@ ApplicationWindow {
         y: 187
         text: idString.LID_PC_60000_05
         onClicked: SceneController.sendFinishComplete()
-    }
-
-    Component.onCompleted: {
-        qmlUtil.normalizeText(idText1)
-        qmlUtil.normalizeText(idText2)
     }
 }

@@ -2,6 +2,7 @@
 #include "scenecontroller.h"
 
 #include "processutils.h"
+#include "scenetables.h"
 #include "writelog.h"
 
 #include <QCoreApplication>
@@ -9,20 +10,18 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 
+#include <iterator>
 #include <utility>
 
 namespace {
 
-const QString kDownloadingScene = QStringLiteral("qrc:/qml/Proc_Downloading.qml");
-const QString kJortelFont = QStringLiteral("qrc:/Resource/fonts/JortelSansTextGlobal-Regular.otf");
-
-// Indexed by brand: 0 Jortel, 1 Zevan, 2 Quorra.
+// Indexed by brand number.
 const char* const kBrandWebHosts[] = {
     "www.jortel.example.com",
     "www.zevan.example.com",
     "www.quorra.example.com",
 };
-constexpr int kBrandCount = static_cast<int>(sizeof(kBrandWebHosts) / sizeof(kBrandWebHosts[0]));
+static_assert(static_cast<int>(std::size(kBrandWebHosts)) == scene::NoBrand);
 
 } // namespace
 
@@ -42,14 +41,12 @@ SceneController::SceneController()
     : QObject(nullptr)
 {
     writeLog(LOG_INFO, "SceneController::SceneController", "...");
-    setFontInfo(kJortelFont);
+    setFontInfo(QString::fromLatin1(scene::kJortelFontUrl));
     mTuningSceneIndex = -1;
     mVectorTuningSceneQmlUrl.clear();
-    mVectorTuningSceneQmlUrl.append(kDownloadingScene);
-    mVectorTuningSceneQmlUrl.append(QStringLiteral("qrc:/qml/Noti_NoNetworkConnection.qml"));
-    mVectorTuningSceneQmlUrl.append(QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"));
-    mVectorTuningSceneQmlUrl.append(QStringLiteral("qrc:/qml/Noti_UpdateStopped.qml"));
-    mVectorTuningSceneQmlUrl.append(QStringLiteral("qrc:/qml/Noti_UpdateFailRetry.qml"));
+    for (const char* url : {scene::kDownloadingUrl, scene::kNoNetworkUrl, scene::kNoUpdateFileUrl,
+                            scene::kUpdateStoppedUrl, scene::kFailRetryUrl})
+        mVectorTuningSceneQmlUrl.append(QString::fromLatin1(url));
     writeLog(LOG_INFO, "SceneController::SceneController", "mVectorTuningSceneQmlUrl size:%d",
              static_cast<int>(mVectorTuningSceneQmlUrl.size()));
 }
@@ -82,11 +79,9 @@ QString SceneController::getLanguageCode(int languageValue)
 
 QString SceneController::getRegionCode(int regionType)
 {
-    static const char* const codes[] = {"KR", "US", "CA", "EU", "RU", "TR", "AU", "NZ", "BR", "ME", "IN"};
-    constexpr int count = static_cast<int>(sizeof(codes) / sizeof(codes[0]));
-    if (regionType < 0 || regionType >= count)
+    if (regionType < 0 || regionType >= scene::kRegionCount)
         return QString();
-    return QString::fromLatin1(codes[regionType]);
+    return QString::fromLatin1(scene::kRegionCodes[regionType]);
 }
 
 QString SceneController::getSceneQmlUrl() const { return mSceneQmlUrl; }
@@ -194,7 +189,7 @@ QString SceneController::sendOpenUrlRequest(int urlType)
     writeLog(LOG_INFO, "SceneController::sendOpenUrlRequest", "Start => [ %d ]", urlType);
 
     if (urlType == 0 || urlType == 1) {
-        if (brandType >= 0 && brandType < kBrandCount) {
+        if (brandType >= 0 && brandType < scene::NoBrand) {
             const char* const path = urlType == 0 ? "/%1/%2/updateGuide/01" : "/%1/%2/csCenter";
             url = QStringLiteral("http://") + QString::fromLatin1(kBrandWebHosts[brandType]) + QString::fromLatin1(path);
         }
@@ -215,7 +210,7 @@ QString SceneController::sendOpenUrlRequest(int urlType)
 void SceneController::sendRetryUpdate()
 {
     writeLog(LOG_INFO, "SceneController::sendRetryUpdate", "SceneController::sendRetryUpdate");
-    setSceneQmlUrl(kDownloadingScene);
+    setSceneQmlUrl(QString::fromLatin1(scene::kDownloadingUrl));
     if (mRetryHook)
         mRetryHook();
 }

@@ -2,6 +2,8 @@
 // The one object through which the QML scenes and the update workflow meet.
 #pragma once
 
+#include "scenetables.h"
+
 #include <QObject>
 #include <QString>
 #include <QVector>

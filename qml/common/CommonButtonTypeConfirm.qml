@@ -1,89 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // The confirm button, drawn in the brand's colours.
 import QtQuick 2.9
-import QtQuick.Controls 1.2
-import QtQuick.Controls.Styles 1.2
-import QtQuick.Particles 2.0
 import "../system"
 
-Item {
-    id: idButton
-
-    property alias text: idCaption.text
-    property alias source: idBackground.source
-    property int btn_width: 144
-    property int btn_height: 34
-    property bool clickable: true
-
-    signal clicked()
-
-    width: btn_width
-    height: btn_height
-
-    ImageInfo { id: imageInfo }
-    FontInfo { id: fontInfo }
-    FontLoader {
-        id: calFont
-        source: SceneController.nFontInfo
-    }
-
+CommonButton {
     SystemInfo { id: systemInfo }
 
     // Jortel's images serve any brand number outside the table.
-    function stateImage(state) {
-        var brand = "Jortel"
-        if (SceneController.nBrandType === systemInfo.brand_ZEVAN)
-            brand = "Zevan"
-        else if (SceneController.nBrandType === systemInfo.brand_QUORRA)
-            brand = "Quorra"
-        return imageInfo["imgBtnUpdate02" + brand + state]
-    }
-
-    function resetBackground() {
-        idBackground.source = enabled && clickable ? stateImage("Normal") : stateImage("Disable")
-    }
-
-    onEnabledChanged: resetBackground()
-    onClickableChanged: resetBackground()
-    Component.onCompleted: resetBackground()
-
-    Image {
-        id: idBackground
-        anchors.fill: parent
-    }
-
-    Text {
-        id: idCaption
-        anchors.fill: parent
-        leftPadding: 6
-        rightPadding: 6
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        color: fontInfo.whiteColor
-        font.family: calFont.name
-        font.pixelSize: 16
-        // A long caption in some languages shrinks rather than being cut.
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 10
-    }
-
-    MouseArea {
-        anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: idButton.clickable ? Qt.PointingHandCursor : Qt.ArrowCursor
-        onClicked: {
-            if (!idButton.clickable)
-                return
-            idBackground.source = stateImage("Press")
-            idButton.clicked()
-        }
-        onEntered: {
-            if (idButton.clickable)
-                idBackground.source = stateImage("Focus")
-        }
-        onExited: {
-            if (idButton.clickable)
-                idBackground.source = stateImage("Normal")
-        }
-    }
+    imageSet: "imgBtnUpdate02" + (SceneController.nBrandType === systemInfo.brand_ZEVAN ? "Zevan"
+                                  : SceneController.nBrandType === systemInfo.brand_QUORRA ? "Quorra" : "Jortel")
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // Text colours and the brand numbers of the font table.
 import QtQuick 2.9
+import Wrenhop 1.0
 
 QtObject {
     readonly property color whiteColor: "#ffffff"
@@ -8,8 +9,8 @@ QtObject {
     readonly property color bodyColor: "#4b4352"
     readonly property color linkColor: "#0052c0"
 
-    readonly property int fType_JORTEL: 0
-    readonly property int fType_ZEVAN: 1
-    readonly property int fType_QUORRA: 2
-    readonly property int fType_NOMEMVER: 3
+    readonly property int fType_JORTEL: Brand.Jortel
+    readonly property int fType_ZEVAN: Brand.Zevan
+    readonly property int fType_QUORRA: Brand.Quorra
+    readonly property int fType_NOMEMVER: Brand.NoBrand
 }

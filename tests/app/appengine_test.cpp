@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <iostream>
 #include <string>
 #include <tuple>
+#include <utility>
 
 // Outside any namespace: the macro declares the bundle's global function.
 static void unregisterScenes()
@@ -102,23 +104,25 @@ TEST_P(EngineProfile, FollowsCartalinesSettings)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, std::string("0 ZevanSignatureRegular.ttf ") + row.report);
     EXPECT_NE(run.err.find(row.logged), std::string::npos) << run.err;
+    // The string table before the scene controller, which logs its start.
+    const QRegularExpression order(QStringLiteral("DefLanguages::getInstance.*New SceneController Start.*"
+                                                  "SceneController::initialize => Start"),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    EXPECT_TRUE(order.match(QString::fromStdString(run.err)).hasMatch()) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, EngineProfile, ::testing::ValuesIn(kProfiles),
                          [](const ::testing::TestParamInfo<ProfileCase>& info) { return std::string(info.param.name); });
 
-TEST(EngineTables, RegionAndBrandCodesMatchExactly)
+// Both ends of the region table, and only the exact, whole code.
+TEST(EngineTables, CodesMatchExactlyAndWhole)
 {
-    const char* const regions[] = {"KR", "US", "CA", "EU", "RU", "TR", "AU", "NZ", "BR", "ME", "IN"};
-    for (int i = 0; i < static_cast<int>(std::size(regions)); ++i)
-        EXPECT_EQ(AppEngine::convertRegionType(QLatin1String(regions[i])), i) << regions[i];
-    for (const char* region : {"GB", "kr", "", "KR "})
-        EXPECT_EQ(AppEngine::convertRegionType(QLatin1String(region)), -1) << region;
-    const char* const brands[] = {"JT", "ZV", "QR"};
-    for (int i = 0; i < static_cast<int>(std::size(brands)); ++i)
-        EXPECT_EQ(AppEngine::convertBrandType(QLatin1String(brands[i])), i) << brands[i];
-    for (const char* brand : {"0", "", "qr", "ZV "})
-        EXPECT_EQ(AppEngine::convertBrandType(QLatin1String(brand)), 0) << brand;
+    const std::pair<const char*, int> regions[] = {{"KR", 0}, {"IN", 10}, {"GB", -1}, {"kr", -1}, {"", -1}, {"KR ", -1}};
+    for (const auto& [code, index] : regions)
+        EXPECT_EQ(AppEngine::convertRegionType(QLatin1String(code)), index) << code;
+    const std::pair<const char*, int> brands[] = {{"JT", 0}, {"ZV", 1}, {"QR", 2}, {"0", 0}, {"qr", 0}, {"ZV ", 0}};
+    for (const auto& [code, index] : brands)
+        EXPECT_EQ(AppEngine::convertBrandType(QLatin1String(code)), index) << code;
 }
 
 TEST(EngineTables, BrandFontFollowsBrandAndLanguage)

@@ -5,7 +5,6 @@
 // with QT_QUICK_BACKEND=software or under xvfb-run -a.
 #include "appengine.h"
 #include "deflanguages.h"
-#include "qmllogger.h"
 #include "scenecontroller.h"
 
 #include <QApplication>
@@ -14,7 +13,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QQmlComponent>
-#include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QScreen>
@@ -27,16 +25,16 @@
 
 namespace {
 
-const char* const kScenes[] = {
-    "Proc_Downloading", "Proc_Installing", "Noti_NoNetworkConnection", "Noti_NoUpdateFile",
-    "Noti_UpdateStopped", "Noti_UpdateFailRetry", "Proc_InputAuth",
+const char* const kSceneUrls[] = {
+    scene::kDownloadingUrl, scene::kInstallingUrl, scene::kNoNetworkUrl, scene::kNoUpdateFileUrl,
+    scene::kUpdateStoppedUrl, scene::kFailRetryUrl, scene::kInputAuthUrl,
 };
 
 struct Brand {
     int index;
     const char* name;
 };
-const Brand kBrands[] = {{0, "jortel"}, {1, "zevan"}, {2, "quorra"}};
+const Brand kBrands[] = {{scene::Jortel, "jortel"}, {scene::Zevan, "zevan"}, {scene::Quorra, "quorra"}};
 
 int warningCount = 0;
 
@@ -56,13 +54,13 @@ void settle(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-QImage render(QQmlEngine& engine, const QString& scene)
+QImage render(QQmlEngine& engine, const QUrl& sceneUrl)
 {
-    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/") + scene + QStringLiteral(".qml")));
+    QQmlComponent component(&engine, sceneUrl);
     std::unique_ptr<QObject> object(component.create());
     auto* window = qobject_cast<QQuickWindow*>(object.get());
     if (!window) {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(scene), qUtf8Printable(component.errorString()));
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(sceneUrl.toString()), qUtf8Printable(component.errorString()));
         return {};
     }
     SceneController::getInstance()->setDownloadProgressBar(40);
@@ -94,12 +92,10 @@ int main(int argc, char* argv[])
 
     SceneController* controller = SceneController::getInstance();
     QQmlEngine engine;
-    engine.rootContext()->setContextProperty(QStringLiteral("SceneController"), controller);
-    engine.rootContext()->setContextProperty(QStringLiteral("idString"), DefLanguages::getInstance());
-    engine.rootContext()->setContextProperty(QStringLiteral("QmlLogger"), QmlLogger::getInstance());
-    controller->setRefFontInfo(QStringLiteral("qrc:/Resource/fonts/ZevanSignatureRegular.ttf"));
+    AppEngine::publishToQml(engine);
+    controller->setRefFontInfo(QString::fromLatin1(scene::kReferenceFontUrl));
 
-    const int sceneCount = static_cast<int>(std::size(kScenes));
+    const int sceneCount = static_cast<int>(std::size(kSceneUrls));
     for (const Brand& brand : kBrands) {
         QImage sheet(500 * sceneCount, 250 * locales.size(), QImage::Format_ARGB32);
         sheet.fill(Qt::white);
@@ -117,9 +113,10 @@ int main(int argc, char* argv[])
             emit DefLanguages::getInstance()->languageChanged();
 
             for (int column = 0; column < sceneCount; ++column) {
-                const QString scene = QLatin1String(kScenes[column]);
-                const QImage image = render(engine, scene);
-                const QString file = QStringLiteral("%1/%2_%3_%4.png").arg(folder, QLatin1String(brand.name), locale, scene);
+                const QUrl url(QString::fromLatin1(kSceneUrls[column]));
+                const QString name = url.fileName().chopped(4); // without ".qml"
+                const QImage image = render(engine, url);
+                const QString file = QStringLiteral("%1/%2_%3_%4.png").arg(folder, QLatin1String(brand.name), locale, name);
                 if (image.isNull() || !image.save(file)) {
                     std::fprintf(stderr, "could not write %s\n", qUtf8Printable(file));
                     ++warningCount;
