@@ -3,6 +3,7 @@
 
 #include "fileutils.h"
 #include "scenecontroller.h"
+#include "scenetables.h"
 #include "wrenhopservice.h"
 #include "writelog.h"
 
@@ -192,7 +193,7 @@ void WrenhopManager::onStateMachine(int state, double value)
                 next = ws::STATE_NO_UPDATE_FILE;
                 break;
             }
-            showScene("qrc:/qml/Proc_Installing.qml");
+            showScene(scene::kInstallingUrl);
             service.runInstallThread();
             next = ws::STATE_INSTALL_PROGRESS;
             break;
@@ -222,15 +223,15 @@ void WrenhopManager::onStateMachine(int state, double value)
             const std::string version = resultField(service.getReleaseVersion());
             writeErrorLog("E:2",
                           "LOV:" + resultField(mCurrentVersionCartaline) + ",LNV:" + version + ",ED:404,FP:" + url);
-            showScene("qrc:/qml/Noti_NoUpdateFile.qml");
+            showScene(scene::kNoUpdateFileUrl);
             break;
         }
         case ws::STATE_NO_NETWORK:
             writeErrorLog("E:1", "PS:99,ED:1000");
-            showScene("qrc:/qml/Noti_NoNetworkConnection.qml");
+            showScene(scene::kNoNetworkUrl);
             break;
         case ws::STATE_UPDATE_FAIL_RETRY:
-            showScene("qrc:/qml/Noti_UpdateFailRetry.qml");
+            showScene(scene::kFailRetryUrl);
             break;
         default:
             writeLog(LOG_DEBUG, kStateMachine, "unknown state: %d", state);
