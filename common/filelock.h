@@ -5,14 +5,18 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class FileLock
 {
 public:
     enum class Result { Acquired, HeldElsewhere, Failed };
 
-    explicit FileLock(std::string path);
-    ~FileLock(); // releases
+    explicit FileLock(std::string path)
+        : mPath(std::move(path))
+    {
+    }
+    ~FileLock() { release(); }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 

@@ -11,16 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-FileLock::FileLock(std::string path)
-    : mPath(std::move(path))
-{
-}
-
-FileLock::~FileLock()
-{
-    release();
-}
-
 FileLock::Result FileLock::tryLock()
 {
     if (held())

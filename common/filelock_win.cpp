@@ -7,16 +7,6 @@
 
 #include <windows.h>
 
-FileLock::FileLock(std::string path)
-    : mPath(std::move(path))
-{
-}
-
-FileLock::~FileLock()
-{
-    release();
-}
-
 FileLock::Result FileLock::tryLock()
 {
     if (held())
