@@ -37,10 +37,17 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // Taken before anything reads or rewrites a file: the second run must
     // leave the first one's work folder and installation alone.
     UpdateRunLock runLock(FileUtils::tempPath());
-    if (!tuningMode && !runLock.tryAcquire()) {
+    const bool locked = runLock.tryAcquire();
+    if (!tuningMode && !locked) {
         writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
         return 0;
     }
+    // An installation that a crash cut short is made whole before anything
+    // else looks at it; a tuning run without the lock leaves that to the run
+    // that holds it.
+    const bool recovered = !locked
+        || wrenhop::service::recoverInstallation(wrenhop::service::WrenhopService::installPathFromApplicationDir(
+            QCoreApplication::applicationDirPath().toStdString(), nullptr));
 
     AppEngine::getInstance()->initialize(app);
 
@@ -58,7 +65,9 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
         WrenhopManager::getInstance().onStateMachine(wrenhop::service::STATE_START_DOWNLOAD, 0.0);
     });
 
-    if (tuningMode) {
+    if (!recovered) {
+        manager.onStateMachine(wrenhop::service::STATE_UPDATE_FAIL_RETRY, 0.0);
+    } else if (tuningMode) {
         writeLog(LOG_INFO, "main", "Wrenhop UI/UX tuning start");
         sceneController->setTuningScene(0);
     } else {

@@ -5,7 +5,6 @@
 #include "fileutils.h"
 #include "httpclient.h"
 #include "streamingfile.h"
-#include "wrenhopservice_p.h"
 #include "writelog.h"
 
 #include <algorithm>
