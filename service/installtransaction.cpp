@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -123,19 +124,19 @@ bool undo(const std::string& root, const std::string& folder, const JournalStep&
 
 // Backups, staging, then the journal: the journal goes last, so that a crash
 // in between leaves a journal that says what is still to do.
-bool removeTransactionFolder(const std::string& folder, const char* function)
+bool removeTransactionFolder(const std::string& folder, const char* function,
+                             const std::function<void()>& afterEach = [] {})
 {
-    bool removed = true;
     for (const char* part : {"backup", "staging", "journal.tmp", "journal"}) {
         const std::string path = folder + "/" + part;
         if (!present(path))
             continue;
         writeLog(LOG_INFO, function, "remove %s", path.c_str());
-        removed = removeTree(path) && removed;
-        if (!removed) {
+        if (!removeTree(path)) {
             writeLog(LOG_ERROR, function, "cannot remove %s", path.c_str());
             return false;
         }
+        afterEach();
     }
     std::error_code error;
     fs::remove(native(folder), error);
@@ -348,7 +349,7 @@ bool InstallTransaction::apply()
         return false;
     }
     const long long swapMs = millisecondsSince(swapStart);
-    removeTransactionFolder(mFolder, kApply);
+    removeTransactionFolder(mFolder, kApply, [this] { checkpoint(); });
     writeLog(LOG_INFO, kApply, "installed %zu steps: swap %lld ms, all %lld ms", journal.steps.size(), swapMs,
              millisecondsSince(start));
     return true;
