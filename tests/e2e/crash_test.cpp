@@ -50,7 +50,8 @@ public:
             fs::permissions(install + "/" + name, fs::perms(0755));
         for (int i = 0; i < kOldFiles; ++i)
             testsupport::writeFile(install + "/" + dataName(i), "old " + std::to_string(i));
-        fs::create_directories(install + "/log");
+        logFolder = install + "/log";
+        fs::create_directories(logFolder);
         fs::create_directories(scratch.file("appdata"));
         oldRelease = snapshot(install);
 
@@ -97,7 +98,7 @@ public:
     std::string logText() const
     {
         std::string text;
-        for (const fs::directory_entry& entry : fs::directory_iterator(install + "/log"))
+        for (const fs::directory_entry& entry : fs::directory_iterator(logFolder))
             text += testsupport::readFile(entry.path().string());
         return text;
     }
@@ -135,6 +136,7 @@ public:
 
     testsupport::ScratchDir scratch;
     std::string install;
+    std::string logFolder;
     const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
     Snapshot oldRelease;
     Snapshot newRelease;
@@ -228,6 +230,27 @@ TEST(Program, UnreadableJournalEndsInStateThirteenTouchingNothing)
               std::string::npos);
     EXPECT_EQ(snapshot(sandbox.install), before);
     EXPECT_EQ(sandbox.server.requests("/files/update_win.zip"), 0);
+}
+
+// Cartaline runs from where its "package" link leads; files written below the
+// folder that link is in would not be the installation it runs.
+TEST(Program, LinkedPackageFolderElsewhereIsRefused)
+{
+    Sandbox sandbox;
+    const std::string elsewhere = sandbox.scratch.file("elsewhere");
+    fs::create_directories(elsewhere);
+    fs::rename(sandbox.install + "/package", elsewhere + "/cartaline-2.1");
+    fs::create_directory_symlink(elsewhere + "/cartaline-2.1", sandbox.install + "/package");
+    sandbox.logFolder = elsewhere + "/log";
+    fs::create_directories(sandbox.logFolder);
+    const Snapshot before = snapshot(sandbox.install);
+    const Snapshot releaseBefore = snapshot(elsewhere + "/cartaline-2.1");
+    auto run = sandbox.start("0");
+    ASSERT_TRUE(sandbox.waitForLog(*run, "exit onStateMachine (state:13)"));
+    Sandbox::end(*run);
+    EXPECT_NE(sandbox.logText().find("not run from the folder package"), std::string::npos);
+    EXPECT_EQ(snapshot(sandbox.install), before);
+    EXPECT_EQ(snapshot(elsewhere + "/cartaline-2.1"), releaseBefore);
 }
 
 } // namespace
