@@ -9,6 +9,7 @@
 #include "writelog.h"
 #include "ziputils.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace wrenhop::service {
@@ -69,7 +70,11 @@ void WrenhopService::install()
         // A request to end the process waits until the installation is
         // whole again, old or new.
         const StopGuard guard;
+        const auto start = std::chrono::steady_clock::now();
         installed = installPackage(downloadFilePath);
+        const auto took = std::chrono::steady_clock::now() - start;
+        writeLog(LOG_INFO, INSTALL_TASK, "installation %s in %lld ms", installed ? "done" : "failed",
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
     }
     if (!installed) {
         report(STATE_UPDATE_FAIL_RETRY, 0.0);

@@ -201,13 +201,13 @@ bool InstallTransaction::recover(const std::string& root)
     }
     if (journal->committed) {
         const bool finished = removeTransactionFolder(folder, kRecover);
-        writeLog(finished ? LOG_INFO : LOG_ERROR, kRecover, "%s the committed update of %zu steps",
-                 finished ? "finished" : "could not finish", journal->steps.size());
+        writeLog(finished ? LOG_INFO : LOG_ERROR, kRecover, "%s the committed update of %llu steps",
+                 finished ? "finished" : "could not finish", static_cast<unsigned long long>(journal->steps.size()));
         return finished;
     }
     const bool rolledBack = rollBack(root, folder, *journal);
-    writeLog(rolledBack ? LOG_INFO : LOG_ERROR, kRecover, "%s the unfinished update of %zu steps",
-             rolledBack ? "rolled back" : "could not roll back", journal->steps.size());
+    writeLog(rolledBack ? LOG_INFO : LOG_ERROR, kRecover, "%s the unfinished update of %llu steps",
+             rolledBack ? "rolled back" : "could not roll back", static_cast<unsigned long long>(journal->steps.size()));
     return rolledBack;
 }
 
@@ -319,7 +319,6 @@ bool InstallTransaction::apply()
         discard();
         return false;
     }
-    const Clock::time_point start = Clock::now();
     if (!installfs::flushTree(mStaging)) {
         writeLog(LOG_ERROR, kApply, "cannot flush %s", mStaging.c_str());
         discard();
@@ -340,6 +339,7 @@ bool InstallTransaction::apply()
             return false;
         }
     }
+    const long long swapMs = millisecondsSince(swapStart);
     installfs::flushFileSystem(mRoot);
     checkpoint();
     journal.committed = true;
@@ -348,10 +348,10 @@ bool InstallTransaction::apply()
         rollBack(mRoot, mFolder, journal);
         return false;
     }
-    const long long swapMs = millisecondsSince(swapStart);
     removeTransactionFolder(mFolder, kApply, [this] { checkpoint(); });
-    writeLog(LOG_INFO, kApply, "installed %zu steps: swap %lld ms, all %lld ms", journal.steps.size(), swapMs,
-             millisecondsSince(start));
+    // How long the installation was a mix of old and new files.
+    writeLog(LOG_INFO, kApply, "swapped %llu steps in %lld ms", static_cast<unsigned long long>(journal.steps.size()),
+             swapMs);
     return true;
 }
 
