@@ -10,9 +10,10 @@ namespace wrenhop::service {
 class StopGuard
 {
 public:
-    // One guard at a time in the process.
+    // Guards nest; the outermost one decides.
     StopGuard();
-    // A request that came meanwhile ends the process here, as it would have.
+    // A request that came meanwhile ends the process when the outermost
+    // guard goes, as it would have at once.
     ~StopGuard();
     StopGuard(const StopGuard&) = delete;
     StopGuard& operator=(const StopGuard&) = delete;

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <csignal>
 #include <iterator>
+#include <mutex>
 
 namespace wrenhop::service {
 
@@ -14,6 +15,8 @@ namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 struct sigaction previous[std::size(kSignals)];
 std::atomic<int> pendingSignal{0};
+std::mutex depthMutex;
+int depth = 0;
 
 // Only what is safe inside a signal handler: a lock-free store.
 void remember(int signal)
@@ -25,7 +28,9 @@ void remember(int signal)
 
 StopGuard::StopGuard()
 {
-    pendingSignal.store(0);
+    const std::lock_guard<std::mutex> lock(depthMutex);
+    if (depth++ > 0)
+        return;
     struct sigaction action = {};
     action.sa_handler = &remember;
     sigemptyset(&action.sa_mask);
@@ -36,6 +41,9 @@ StopGuard::StopGuard()
 
 StopGuard::~StopGuard()
 {
+    const std::lock_guard<std::mutex> lock(depthMutex);
+    if (--depth > 0)
+        return;
     for (std::size_t i = 0; i < std::size(kSignals); ++i)
         ::sigaction(kSignals[i], &previous[i], nullptr);
     if (const int signal = pendingSignal.exchange(0)) {

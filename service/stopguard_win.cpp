@@ -15,7 +15,7 @@ namespace {
 
 std::mutex guardMutex;
 std::condition_variable guardDone;
-bool guarding = false;
+int depth = 0;
 std::atomic<bool> requested{false};
 
 // Runs on a thread of its own. Windows ends the process once this returns
@@ -26,7 +26,7 @@ BOOL WINAPI holdOff(DWORD)
 {
     requested.store(true);
     std::unique_lock<std::mutex> lock(guardMutex);
-    guardDone.wait(lock, [] { return !guarding; });
+    guardDone.wait(lock, [] { return depth == 0; });
     return FALSE;
 }
 
@@ -34,21 +34,19 @@ BOOL WINAPI holdOff(DWORD)
 
 StopGuard::StopGuard()
 {
-    requested.store(false);
-    {
-        const std::lock_guard<std::mutex> lock(guardMutex);
-        guarding = true;
-    }
-    ::SetConsoleCtrlHandler(&holdOff, TRUE);
+    const std::lock_guard<std::mutex> lock(guardMutex);
+    if (depth++ == 0)
+        ::SetConsoleCtrlHandler(&holdOff, TRUE);
 }
 
 StopGuard::~StopGuard()
 {
-    if (requested.load())
-        writeLog(LOG_INFO, "wrenhop::service::StopGuard::~StopGuard", "ending on the session's request");
     {
         const std::lock_guard<std::mutex> lock(guardMutex);
-        guarding = false;
+        if (--depth > 0)
+            return;
+        if (requested.exchange(false))
+            writeLog(LOG_INFO, "wrenhop::service::StopGuard::~StopGuard", "ending on the session's request");
     }
     guardDone.notify_all();
     ::SetConsoleCtrlHandler(&holdOff, FALSE);
