@@ -240,6 +240,7 @@ bool InstallTransaction::plan(const std::vector<std::string>& names, const std::
     std::set<std::string> files;   // keys of every file the package holds
     std::set<std::string> folders; // keys of every folder it holds
     std::set<std::string> planned; // keys of the targets of the steps
+    std::set<std::string> checked; // existing folders already looked at
     mSteps.clear();
     for (const std::string& name : names) {
         const bool folderEntry = !name.empty() && (name.back() == '/' || name.back() == '\\');
@@ -254,18 +255,21 @@ bool InstallTransaction::plan(const std::vector<std::string>& names, const std::
         const std::size_t folderCount = folderEntry ? parts.size() : parts.size() - 1;
         for (std::size_t i = 0; i < folderCount; ++i) {
             prefix += (i ? "/" : "") + parts[i];
-            folders.insert(installfs::nameKey(prefix));
-            if (underNewFolder)
+            const std::string folderKey = installfs::nameKey(prefix);
+            folders.insert(folderKey);
+            if (underNewFolder || checked.count(folderKey))
                 continue;
             const std::string path = mRoot + "/" + prefix;
             if (!present(path)) {
                 underNewFolder = true;
-                if (planned.insert(installfs::nameKey(prefix)).second)
+                if (planned.insert(folderKey).second)
                     mSteps.push_back({JournalStep::NewFolder, prefix, {}});
             } else if (installfs::isLink(path)) {
                 return refuse("link in the installation", path);
             } else if (!isFolder(path)) {
                 return refuse("file in the way of a folder", path);
+            } else {
+                checked.insert(folderKey);
             }
         }
         if (folderEntry)
