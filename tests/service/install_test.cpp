@@ -172,6 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"EmptyExec", kUpdate, "", "", "u"},
                     RefusedCase{"ArchiveNamesOwnFolder", {{".wrenhop-update/journal", "x"}}, "", "Cartaline.exe", "u"},
                     RefusedCase{"ExecMissingAfterUnpack", {{"package/fresh/new.txt", "new"}}, "", "Other.exe", "u"},
+                    RefusedCase{"FileAndFolderOfOneName", {{"package/x", "1"}, {"package/x/y", "2"}}, "", "Cartaline.exe", "u"},
                     RefusedCase{"DotExec", kUpdate, "", ".", "u"},
                     RefusedCase{"DotExecPlainFile", {}, "new exe", ".", ""},
                     RefusedCase{"ExistingFolderExec", kUpdate, "", "data", "u"},
