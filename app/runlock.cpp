@@ -14,7 +14,7 @@ bool acquireOrGoOn(FileLock& lock)
     case FileLock::Result::Acquired:
         return true;
     case FileLock::Result::HeldElsewhere:
-        writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
+        writeLog(LOG_ERROR, "main", "another Wrenhop holds %s", lock.path().c_str());
         return false;
     case FileLock::Result::Failed:
         writeLog(LOG_ERROR, "main", "cannot lock %s (error %lu); the update goes on without this lock",

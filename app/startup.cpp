@@ -20,8 +20,18 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // leave the first one's work folder and installation alone.
     UpdateRunLocks runLocks(FileUtils::tempPath(), wrenhop::service::WrenhopService::installPathFromApplicationDir(
                                                        QCoreApplication::applicationDirPath().toStdString(), nullptr));
-    if (!tuningMode && !runLocks.acquire())
+    // The tuning mode goes on without them; its retry takes them first.
+    const bool locked = runLocks.acquire();
+    if (!tuningMode && !locked) {
+        writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
         return 0;
+    }
+    // An installation that a crash cut short is made whole before anything
+    // else looks at it; a tuning run without the locks leaves that to the run
+    // that holds them.
+    const bool recovered = !locked
+        || wrenhop::service::recoverInstallation(wrenhop::service::WrenhopService::installPathFromApplicationDir(
+            QCoreApplication::applicationDirPath().toStdString(), nullptr));
 
     AppEngine::getInstance()->initialize(app);
 
@@ -34,17 +44,20 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
 
     SceneController* sceneController = SceneController::getInstance();
     // The retry button of the fail-and-retry notice reaches the state machine
-    // only through this hook. The tuning mode starts without the locks, yet
-    // its retry starts a real update.
+    // only through this hook. A tuning run may have started without the
+    // locks, yet its retry starts a real update.
     sceneController->setRetryHook([&runLocks] {
         if (!runLocks.acquire()) {
+            writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
             QCoreApplication::quit();
             return;
         }
         WrenhopManager::getInstance().onStateMachine(wrenhop::service::STATE_START_DOWNLOAD, 0.0);
     });
 
-    if (tuningMode) {
+    if (!recovered) {
+        manager.onStateMachine(wrenhop::service::STATE_UPDATE_FAIL_RETRY, 0.0);
+    } else if (tuningMode) {
         writeLog(LOG_INFO, "main", "Wrenhop UI/UX tuning start");
         sceneController->setTuningScene(0);
     } else {

@@ -7,6 +7,7 @@
 mixed.zip  about 256 MiB: random files and text files, deflated
 big.zip    1 GiB of random files, stored
 small.zip  1 MiB of random data, stored
+many.zip   4,000 text files of 1 to 8 KiB in 40 folders, deflated
 Each holds package/Cartaline.exe, so that it installs as a release.
 """
 import os
@@ -52,6 +53,9 @@ def main():
     write(os.path.join(folder, "big.zip"), standin, big, zipfile.ZIP_STORED)
     write(os.path.join(folder, "small.zip"), standin, [("package/random/r00.bin", lambda: os.urandom(MIB))],
           zipfile.ZIP_STORED)
+    many = [("package/many/%02d/f%04d.txt" % (i % 40, i), lambda: text_block(rng, rng.randrange(1024, 8192)))
+            for i in range(4000)]
+    write(os.path.join(folder, "many.zip"), standin, many, zipfile.ZIP_DEFLATED)
 
 
 if __name__ == "__main__":

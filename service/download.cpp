@@ -6,7 +6,6 @@
 #include "fileutils.h"
 #include "httpclient.h"
 #include "streamingfile.h"
-#include "wrenhopservice_p.h"
 #include "writelog.h"
 
 #include <charconv>

@@ -3,7 +3,6 @@
 
 #include "fileutils.h"
 #include "processutils.h"
-#include "wrenhopservice_p.h"
 #include "writelog.h"
 
 #include <QCoreApplication>
@@ -40,6 +39,7 @@ WrenhopService::WrenhopService()
     writeLog(LOG_INFO, "wrenhop::service::WrenhopService::WrenhopService", "Constructor");
     bool found = false;
     mInstallPath = installPathFromApplicationDir(QCoreApplication::applicationDirPath().toStdString(), &found);
+    mInstallPathFound = found;
     if (found)
         writeLog(LOG_INFO, "wrenhop::service::WrenhopService::WrenhopService", "mInstallPath: %s", mInstallPath.c_str());
     else
@@ -229,7 +229,6 @@ bool WrenhopService::removeTempFiles()
 {
     const char* const function = "wrenhop::service::WrenhopService::removeTempFiles";
     try {
-        removeBackups();
         removeDownloadFiles();
         return true;
     } catch (const FileUtils::IOException& e) {
@@ -240,14 +239,6 @@ bool WrenhopService::removeTempFiles()
         writeLog(LOG_ERROR, function, "FileUtils::IOException %s", e);
     }
     return false;
-}
-
-void WrenhopService::removeBackups()
-{
-    for (const auto& entry : mBackups) {
-        writeLog(LOG_INFO, "wrenhop::service::WrenhopService::removeBackups", "remove file: %s", entry.second.c_str());
-        FileUtils::removeFile(entry.second);
-    }
 }
 
 void WrenhopService::removeDownloadFiles()

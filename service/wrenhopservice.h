@@ -7,7 +7,6 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -50,6 +49,12 @@ protected:
 // FileUtils::tempPath() + "CaL", built once.
 const std::string& DOWNLOAD_DIR_PATH();
 
+// Finishes or undoes an installation that a run before this one left cut
+// short, logging each step. False when it cannot (an unreadable journal,
+// for one): nothing may touch the installation then. Call it once the run
+// holds its lock, before anything else touches the installation.
+bool recoverInstallation(const std::string& installPath);
+
 class WrenhopService
 {
 public:
@@ -85,13 +90,9 @@ public:
     void waitForWorkers();
 
     bool removeTempFiles();
-    void removeBackups();
     void removeDownloadFiles();
     // False when Cartaline was started; true when it was not.
     bool restartCartaline();
-
-    void backupFile(const std::string& path);
-    void restoreBackups();
 
     std::string getDownloadDirPath() const;
     std::string getDownloadUrl() const;
@@ -106,7 +107,11 @@ public:
 
     const std::string& getInstallPath() const { return mInstallPath; }
     // For tests and tools that run outside an installation.
-    void setInstallPath(const std::string& path) { mInstallPath = path; }
+    void setInstallPath(const std::string& path)
+    {
+        mInstallPath = path;
+        mInstallPathFound = true;
+    }
     const ScriptPackage& getScriptPackage() const { return mScriptPackage; }
     const ScriptFile& getScriptFile() const { return mScriptFile; }
 
@@ -121,10 +126,7 @@ private:
 
     void download();
     void install();
-    bool installArchive(const std::string& downloadFilePath, const std::string& unzipDirPath);
-    bool installPlainFile(const std::string& downloadFilePath, const std::string& targetPath);
-    bool applyExecPermissions(const std::string& path);
-    void rollBack();
+    bool installPackage(const std::string& downloadFilePath);
     void report(int state, double value);
     void startWorker(bool installing);
     void workerFinished(bool installing);
@@ -132,16 +134,12 @@ private:
 
     IWrenhopService* mListener = nullptr;
     std::string mInstallPath;
+    bool mInstallPathFound = false;
     double mProgress = 0.0;
     std::unique_ptr<WrenhopScript> mScript;
     ReleaseInfo mReleaseInfo;
     ScriptPackage mScriptPackage;
     ScriptFile mScriptFile;
-    std::map<std::string, std::string> mBackups;
-    // What the running installation created, so that a failure can take it
-    // away again: files, and folders deepest last.
-    std::vector<std::string> mCreatedFiles;
-    std::vector<std::string> mCreatedDirectories;
 
     std::mutex mWorkerMutex;
     std::condition_variable mWorkerDone;

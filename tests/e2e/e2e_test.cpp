@@ -258,7 +258,7 @@ const Outcome kOutcomes[] = {
     {"NoWindowsFileRecord", Serve::Archive, Listing::NoWindowsFile, 11,
      "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{host}/files/update]",
      {"download success: ", "not found platform information from packageInfo.xml"}},
-    {"ReadOnlyInstallation", Serve::Archive, Listing::Normal, 13, "", {"backup fail: "}, false, true},
+    {"ReadOnlyInstallation", Serve::Archive, Listing::Normal, 13, "", {"staging fail: "}, false, true},
     {"TuningMode", Serve::Archive, Listing::Normal, kTuningMode, "",
      {"Load packageInfo.xml", "Wrenhop UI/UX tuning start"}},
 };

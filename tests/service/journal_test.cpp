@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: LicenseRef-Wrenhop
+#include "journal.h"
+
+#include <gtest/gtest.h>
+
+using namespace wrenhop::service;
+
+namespace {
+
+const Journal kJournal{false,
+                       {{JournalStep::NewFolder, "package/fresh", {}},
+                        {JournalStep::Replace, "package/a b%\n.txt", "backup/1"},
+                        {JournalStep::NewFile, "package/new.txt", {}}}};
+
+TEST(Journal, ReadsBackWhatItWrote)
+{
+    for (const bool committed : {false, true}) {
+        Journal journal = kJournal;
+        journal.committed = committed;
+        EXPECT_EQ(parseJournal(serializeJournal(journal)), journal);
+    }
+}
+
+// However a write was cut short, it never reads as some other plan.
+TEST(Journal, TornAtAnyByteIsUnreadable)
+{
+    const std::string whole = serializeJournal(kJournal);
+    for (std::size_t size = 0; size < whole.size(); ++size)
+        EXPECT_EQ(parseJournal(whole.substr(0, size)), std::nullopt) << size;
+}
+
+// Damage of a single byte, or a path that would leave its folder, even
+// under a right checksum.
+TEST(Journal, RefusesDamageAndPathsOutsideItsFolder)
+{
+    const std::string whole = serializeJournal(kJournal);
+    for (std::size_t at = 0; at < whole.size(); ++at) {
+        std::string damaged = whole;
+        damaged[at] ^= 0x04;
+        EXPECT_EQ(parseJournal(damaged), std::nullopt) << at;
+    }
+    for (const JournalStep& step : {JournalStep{JournalStep::NewFile, "../outside", {}},
+                                    JournalStep{JournalStep::Replace, "package/a", "/etc/passwd"},
+                                    JournalStep{JournalStep::Replace, "package/a", "staging/a"}})
+        EXPECT_EQ(parseJournal(serializeJournal(Journal{false, {step}})), std::nullopt);
+}
+
+} // namespace
