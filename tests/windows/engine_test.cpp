@@ -242,6 +242,13 @@ INSTANTIATE_TEST_SUITE_P(Runs, Engine,
                                          Case{"held", Served::Archive, Target::HeldOpen, kInstallFailed, false}),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+TEST(EngineFolders, ProgramFolderIsFoundWithForwardSlashes)
+{
+    const std::string folder = FileUtils::applicationDirectory();
+    EXPECT_EQ(folder.find('\\'), std::string::npos) << folder;
+    EXPECT_TRUE(fs::exists(fs::u8path(folder + "/engine_test.exe"))) << folder;
+}
+
 // The stand-in (standin.cpp) under Cartaline's name records how it was
 // started; a missing program is reported.
 TEST(EngineRestart, StartsTheInstalledProgramAndReportsAMissingOne)
