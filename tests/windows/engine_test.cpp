@@ -242,6 +242,58 @@ INSTANTIATE_TEST_SUITE_P(Runs, Engine,
                                          Case{"held", Served::Archive, Target::HeldOpen, kInstallFailed, false}),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+const char* const kChildEnv = "WRENHOP_TEST_INSTALL_INTO";
+
+// The child of KilledSwap: installs the download that the parent left into
+// the folder it names, and is ended by the transaction at the step given.
+TEST(EngineChild, InstallsIntoTheNamedFolder)
+{
+    const std::string into = environment(kChildEnv);
+    if (into.empty())
+        GTEST_SKIP() << "runs only as the child of KilledSwap";
+    WrenhopService& service = WrenhopService::getInstance();
+    service.setInstallPath(into);
+    service.reloadManifest();
+    ASSERT_TRUE(service.findScriptPackageFromXml());
+    ASSERT_TRUE(service.findScriptFileFromXml());
+    service.runInstallThread();
+    EXPECT_TRUE(service.waitForWorkers(60s));
+}
+
+// Wherever the run ends, the next start leaves the old or the new
+// installation, whole, and nothing of its own.
+TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
+{
+    WrenhopService& service = WrenhopService::getInstance();
+    const std::string update = zipBytes({{"package/Cartaline.exe", "new exe"}, {"package/data/old.txt", "new\r\n"}});
+    fs::create_directories(fs::u8path(service.getDownloadDirPath()));
+    writeFile(service.getDownloadDirPath() + "/killed.zip", update);
+    writeFile(service.getDownloadDirPath() + "/packageInfo.xml",
+              manifestXml("update_win", "/killed.zip", sha1Hex(update), update.size()));
+    int newInstallations = 0;
+    for (int step = 1; step <= 12; ++step) {
+        SCOPED_TRACE(step);
+        const ScratchDir install;
+        writeFile(install.file("package/Cartaline.exe"), "old exe");
+        writeFile(install.file("package/data/old.txt"), "old data");
+        {
+            const testplatform::EnvironmentOverride into(kChildEnv, install.path());
+            const testplatform::EnvironmentOverride exitAt("WRENHOP_TEST_EXIT_AT_STEP", std::to_string(step));
+            EXPECT_EQ(ProcessUtils::runWindows(FileUtils::applicationDirectory() + "/engine_test.exe",
+                                               {"--gtest_filter=EngineChild.*"}, false),
+                      99);
+        }
+        EXPECT_TRUE(recoverInstallation(install.path()));
+        const bool isNew = readFile(install.file("package/Cartaline.exe")) == "new exe";
+        newInstallations += isNew;
+        EXPECT_EQ(readFile(install.file("package/data/old.txt")), isNew ? "new\r\n" : "old data");
+        EXPECT_FALSE(fs::exists(fs::u8path(install.file(".wrenhop-update"))));
+    }
+    // The cut fell both before and after the commit.
+    EXPECT_GT(newInstallations, 0);
+    EXPECT_LT(newInstallations, 12);
+}
+
 TEST(EngineFolders, ProgramFolderIsFoundWithForwardSlashes)
 {
     const std::string folder = FileUtils::applicationDirectory();
