@@ -179,6 +179,18 @@ std::string tempPath()
     return toForwardSlashes(path);
 }
 
+std::string applicationDirectory()
+{
+    const std::string path = toForwardSlashes(detail::executablePath());
+    const std::string::size_type slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        writeLog(LOG_ERROR, "FileUtils::applicationDirectory", "the program's path is unknown");
+        return std::string();
+    }
+    // The root keeps its "/".
+    return path.substr(0, slash == 0 ? 1 : slash);
+}
+
 std::string appDataPath()
 {
     std::string path = detail::applicationDataDirectory();

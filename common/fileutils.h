@@ -76,6 +76,9 @@ std::FILE* openFile(const std::string& path, const char* mode);
 bool flushToDisk(std::FILE* file);
 // Ends in "/" unless empty.
 std::string tempPath();
+// The folder of the running program, without trailing "/"; empty when the
+// system cannot tell it.
+std::string applicationDirectory();
 // Cartaline's own folder; exists after the call.
 std::string appDataPath();
 // For text bound for the ANSI code page; no path needs them.

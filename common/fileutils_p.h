@@ -31,5 +31,7 @@ bool currentDirectory(std::string& path);
 // in UTF-8 and without trailing "/"; empty when the platform has no value.
 std::string temporaryDirectory();
 std::string applicationDataDirectory();
+// The running program's full path; empty on failure.
+std::string executablePath();
 
 } // namespace FileUtils::detail

@@ -226,6 +226,19 @@ std::string temporaryDirectory()
     return "/tmp";
 }
 
+std::string executablePath()
+{
+    std::vector<char> buffer(4096);
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0)
+            return std::string();
+        if (static_cast<size_t>(length) < buffer.size())
+            return std::string(buffer.data(), static_cast<size_t>(length));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 std::string applicationDataDirectory()
 {
     for (const char* name : {"APPDATA", "XDG_CONFIG_HOME"}) {

@@ -171,6 +171,22 @@ std::string temporaryDirectory()
     return environment(L"TEMP");
 }
 
+std::string executablePath()
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return std::string();
+        // A cut answer fills the buffer entirely.
+        if (length < buffer.size())
+            return fromWide(CP_UTF8, std::wstring(buffer.data(), length));
+        if (buffer.size() >= 32768)
+            return std::string();
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 std::string applicationDataDirectory()
 {
     return environment(L"APPDATA");

@@ -19,6 +19,9 @@ bool link(const std::string& existing, const std::string& newName);
 bool sameFile(const std::string& a, const std::string& b);
 // A symbolic link, or on Windows any reparse point (junctions too).
 bool isLink(const std::string& path);
+// Removes a file or a folder with all it holds; true when nothing is left.
+// On Windows read-only files go too, which the system would refuse.
+bool removeAll(const std::string& path);
 // Writes the file whole and flushes it to disk before answering.
 bool writeDurably(const std::string& path, const std::string& bytes);
 // Makes the names in a folder (renames, removals) durable.

@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,6 +71,13 @@ bool isLink(const std::string& path)
 {
     struct stat info = {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+bool removeAll(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::remove_all(std::filesystem::u8path(path), error);
+    return !error;
 }
 
 bool writeDurably(const std::string& path, const std::string& bytes)

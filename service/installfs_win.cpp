@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include <windows.h>
 
@@ -85,6 +86,26 @@ bool isLink(const std::string& path)
 {
     const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+bool removeAll(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    const fs::path root = fs::u8path(path);
+    std::error_code error;
+    std::vector<fs::path> paths{root};
+    if (fs::is_directory(fs::symlink_status(root, error)) && !isLink(path)) {
+        for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error))
+            paths.push_back(it->path());
+    }
+    for (const fs::path& entry : paths) {
+        const DWORD attributes = ::GetFileAttributesW(entry.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            ::SetFileAttributesW(entry.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    }
+    error.clear();
+    fs::remove_all(root, error);
+    return !error;
 }
 
 bool writeDurably(const std::string& path, const std::string& bytes)

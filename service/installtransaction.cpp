@@ -52,8 +52,7 @@ bool isFolder(const std::string& path)
 
 bool removeTree(const std::string& path)
 {
-    std::error_code error;
-    fs::remove_all(native(path), error);
+    installfs::removeAll(path);
     return !present(path);
 }
 
@@ -105,19 +104,18 @@ bool undo(const std::string& root, const std::string& folder, const JournalStep&
     writeLog(LOG_INFO, kRecover, "undo %s: %s", kindName(step.kind).c_str(), target.c_str());
     if (step.kind == JournalStep::NewFolder)
         return removeTree(target);
-    if (step.kind == JournalStep::NewFile) {
-        std::error_code error;
-        fs::remove(native(target), error);
-        return !present(target);
-    }
+    if (step.kind == JournalStep::NewFile)
+        return removeTree(target);
     const std::string backup = folder + "/" + step.backup;
     if (!present(backup))
         return true; // never moved aside, or already back
-    // The backup may still be a second name of the old file in its place.
+    // The backup may still be a second name of the old file in its place:
+    // the step is undone. A name that cannot go yet (Windows keeps a file
+    // that a running program holds) stays for the transaction folder's
+    // removal, which keeps the journal until it can.
     if (installfs::sameFile(backup, target)) {
-        std::error_code error;
-        fs::remove(native(backup), error);
-        return !present(backup);
+        removeTree(backup);
+        return true;
     }
     return installfs::moveReplacing(backup, target);
 }

@@ -5,8 +5,6 @@
 #include "processutils.h"
 #include "writelog.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <thread>
 
@@ -38,7 +36,7 @@ WrenhopService::WrenhopService()
 {
     writeLog(LOG_INFO, "wrenhop::service::WrenhopService::WrenhopService", "Constructor");
     bool found = false;
-    mInstallPath = installPathFromApplicationDir(QCoreApplication::applicationDirPath().toStdString(), &found);
+    mInstallPath = installPathFromApplicationDir(FileUtils::applicationDirectory(), &found);
     mInstallPathFound = found;
     if (found)
         writeLog(LOG_INFO, "wrenhop::service::WrenhopService::WrenhopService", "mInstallPath: %s", mInstallPath.c_str());

@@ -51,7 +51,9 @@ windows_stage() {
             waited=$(( waited + 1 ))
         done
         WRENHOP_TEST_HTTP="$(head -1 "$build/depsserver.out")"
-        export WRENHOP_TEST_HTTP
+        # engine_test lays out its own packages beside deps_test's.
+        WRENHOP_TEST_SERVED="Z:$served"
+        export WRENHOP_TEST_HTTP WRENHOP_TEST_SERVED
 
         local status=0
         run_ctest --test-dir "$build" --output-on-failure --no-tests=error || status=$?
