@@ -199,17 +199,13 @@ TEST_F(WholeRun, PlainFilePackageReplacesTheExecutable)
     expectInstalled({mEntries[0]});
 }
 
-class FailedTransfer : public WholeRun, public testing::WithParamInterface<const char*> {};
-
-TEST_P(FailedTransfer, EndsInNoNetworkWithOneE1LineAndTouchesNothing)
+// The download's own tests go through every way a transfer fails; here the
+// state machine's part: the notice, one E:1 line, nothing touched.
+TEST_F(WholeRun, CutTransferEndsInNoNetworkWithOneE1LineAndTouchesNothing)
 {
     RUN_IN_OWN_INSTALLATION();
-    const std::string how = GetParam();
     mServer.put("/files/update_win.zip", mArchive);
-    if (how == "refused")
-        mManifest.host = "http://127.0.0.1:" + std::to_string(closedPort());
-    else
-        mManifest.source = "/" + how + "/files/update_win.zip";
+    mManifest.source = "/drop/files/update_win.zip";
     wrenhop::service::HttpClient::setTimeoutsForTesting(2000ms, 1s);
     writeManifest(mManifest);
     startRun();
@@ -221,10 +217,6 @@ TEST_P(FailedTransfer, EndsInNoNetworkWithOneE1LineAndTouchesNothing)
     EXPECT_EQ(testsupport::readFile(restartRecordPath()), "");
 }
 
-// The download's own tests go through every way a transfer fails; here one
-// without an answer and one cut short.
-INSTANTIATE_TEST_SUITE_P(Servers, FailedTransfer, testing::Values("refused", "drop"), caseName);
-
 // A package that arrives wrong: state 13, no result line, nothing touched;
 // the retry, once the server has the right file, succeeds.
 class WrongPackage : public WholeRun, public testing::WithParamInterface<const char*> {};
@@ -234,17 +226,13 @@ TEST_P(WrongPackage, FailsWithoutResultLineAndTheRetrySucceeds)
     RUN_IN_OWN_INSTALLATION();
     const std::string what = GetParam();
     std::string served = mArchive;
-    if (what == "short") {
-        served.resize(served.size() - 10);
-    } else if (what == "sha1") {
+    if (what == "sha1") {
         served.back() ^= 1;
     } else {
-        // Unchecked by the download: only the archive test can refuse these.
+        // Unchecked by the download: only the archive test can refuse it.
         mManifest.hash.clear();
         mManifest.size.clear();
-        Entries entries = mEntries;
-        entries.emplace_back("../outside.txt", "escaped");
-        served = what == "crc" ? zipBytes(mEntries, 2) : what == "parent" ? zipBytes(entries) : "<html>no zip</html>";
+        served = zipBytes(mEntries, 2);
     }
     mServer.put("/files/update_win.zip", served);
     writeManifest(mManifest);
@@ -253,7 +241,6 @@ TEST_P(WrongPackage, FailsWithoutResultLineAndTheRetrySucceeds)
     EXPECT_EQ(withoutProgressReports(stateTrace()).back(), "exit 13");
     EXPECT_TRUE(resultLogLines().empty());
     EXPECT_EQ(snapshot(mInstall), mBefore);
-    EXPECT_FALSE(std::filesystem::exists(mInstall + "/../outside.txt"));
 
     mServer.put("/files/update_win.zip", mArchive);
     mShown.clear();
@@ -264,7 +251,7 @@ TEST_P(WrongPackage, FailsWithoutResultLineAndTheRetrySucceeds)
     EXPECT_EQ(mServer.requests("/files/update_win.zip"), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Packages, WrongPackage, testing::Values("short", "sha1", "crc", "parent", "notzip"), caseName);
+INSTANTIATE_TEST_SUITE_P(Packages, WrongPackage, testing::Values("sha1", "crc"), caseName);
 
 struct NoUpdateFileCase {
     const char* name;

@@ -308,11 +308,14 @@ TEST_F(Download, UnusableFileNameOrMissingFolderFailsWithoutATransfer)
     EXPECT_EQ(server.requests(), 0);
 }
 
+// Larger than the blocks the writer may hold back.
 TEST_F(Download, ReplacesTheFileOfAnEarlierAttemptWithCurlsUserAgent)
 {
+    const std::string large(3 << 20, 'l');
+    server.put("/large/update_win.zip", large);
     testsupport::writeFile(stored(), "left over from a failed installation");
-    run("/files/update_win.zip");
-    EXPECT_EQ(testsupport::readFile(stored()), body);
+    run("/large/update_win.zip");
+    EXPECT_EQ(testsupport::readFile(stored()), large);
     const std::string agent = server.lastHeader("User-Agent");
     EXPECT_TRUE(std::regex_match(agent, std::regex(R"(curl/\d+\.\d+\.\d+.*)"))) << agent;
 }

@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Install, ExecPermissions,
                                          std::make_pair("06777", 0777u), std::make_pair("0444", 0544u),
                                          std::make_pair("0", 0700u), std::make_pair("", 0700u)));
 
-// Refusals that the whole runs do not show; each must leave the folder as it was.
+// Refusals of the installation; each must leave the folder as it was.
 struct RefusedCase {
     const char* name;
     Entries entries; // none: the downloaded file is "raw"
@@ -168,6 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"ParentExec", kUpdate, "", "../Cartaline.exe", "u"},
                     RefusedCase{"BackslashParentExec", kUpdate, "", "..\\..\\keep.txt", "u"},
                     RefusedCase{"EmptyExec", kUpdate, "", "", "u"},
+                    RefusedCase{"EntryOutsideThePackage", {{"../outside.txt", "x"}}, "", "Cartaline.exe", "u"},
                     RefusedCase{"ArchiveNamesOwnFolder", {{".wrenhop-update/journal", "x"}}, "", "Cartaline.exe", "u"},
                     RefusedCase{"ExecMissingAfterUnpack", {{"package/fresh/new.txt", "new"}}, "", "Other.exe", "u"},
                     RefusedCase{"FileAndFolderOfOneName", {{"package/x", "1"}, {"package/x/y", "2"}}, "", "Cartaline.exe", "u"},

@@ -2,10 +2,7 @@
 #include "wrenhopservice.h"
 
 #include "enginetestsupport.h"
-#include "fileutils.h"
 #include "testsupport.h"
-
-#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -52,13 +49,6 @@ protected:
 
     WrenhopService& service = WrenhopService::getInstance();
 };
-
-TEST_F(Service, DownloadFolderIsCaLInsideTemp)
-{
-    EXPECT_EQ(service.getDownloadDirPath(), FileUtils::tempPath() + "CaL");
-    EXPECT_EQ(QDir::cleanPath(QString::fromStdString(DOWNLOAD_DIR_PATH())),
-              QDir::cleanPath(QDir::fromNativeSeparators(qEnvironmentVariable("TEMP")) + "/CaL"));
-}
 
 TEST_F(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged)
 {
