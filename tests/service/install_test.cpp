@@ -129,6 +129,7 @@ struct RefusedCase {
     const char* package;
     const char* linkedFolder = nullptr; // replaced by a link to a copy outside
     const char* journal = nullptr;      // left by an earlier run
+    bool fileForFolder = false;         // a plain file where the transaction's folder goes
 };
 
 void PrintTo(const RefusedCase& c, std::ostream* os)
@@ -153,6 +154,8 @@ TEST_P(Refused, TouchesNothing)
     }
     if (c.journal)
         writeFile(install.file(".wrenhop-update/journal"), c.journal);
+    if (c.fileForFolder)
+        writeFile(install.file(".wrenhop-update"), "not ours");
     const enginetest::Snapshot before = snapshot(install.path());
     const enginetest::Snapshot outsideBefore = snapshot(outside.path());
     EXPECT_EQ(runInstall(), kFailed);
@@ -177,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"ExistingFolderExec", kUpdate, "", "data", "u"},
                     RefusedCase{"NewFolderExec", kUpdate, "", "fresh/", "u"},
                     RefusedCase{"LinkedFolder", kUpdate, "", "Cartaline.exe", "u", "package/data"},
-                    RefusedCase{"UnreadableJournal", kUpdate, "", "Cartaline.exe", "u", nullptr, "wrenhop-journal 1\n"}),
+                    RefusedCase{"UnreadableJournal", kUpdate, "", "Cartaline.exe", "u", nullptr, "wrenhop-journal 1\n"},
+                    RefusedCase{"FileForTheTransactionFolder", kUpdate, "", "Cartaline.exe", "u", nullptr, nullptr, true}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 
 // Runs one installation as an unprivileged user, so that a folder without
