@@ -12,6 +12,16 @@
 #include <QCoreApplication>
 #include <QString>
 
+namespace {
+
+// The start and the tuning mode's retry refuse alike when another run holds the locks.
+void logAnotherRunQuits()
+{
+    writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
+}
+
+} // namespace
+
 int runStartup(QGuiApplication* app, const std::string& version, const std::string& mode)
 {
     const bool tuningMode = mode == "1";
@@ -23,7 +33,7 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // The tuning mode goes on without them; its retry takes them first.
     const bool locked = runLocks.acquire();
     if (!tuningMode && !locked) {
-        writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
+        logAnotherRunQuits();
         return 0;
     }
     // An installation that a crash cut short is made whole before anything
@@ -48,7 +58,7 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // locks, yet its retry starts a real update.
     sceneController->setRetryHook([&runLocks] {
         if (!runLocks.acquire()) {
-            writeLog(LOG_ERROR, "main", "another Wrenhop is updating Cartaline; this one quits without changes");
+            logAnotherRunQuits();
             QCoreApplication::quit();
             return;
         }
