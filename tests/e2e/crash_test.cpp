@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -19,8 +17,6 @@ using namespace enginetest;
 namespace fs = std::filesystem;
 
 namespace {
-
-using Entries = std::vector<std::pair<std::string, std::string>>;
 
 constexpr int kOldFiles = 1000;
 constexpr int kNewFiles = 1000;
@@ -43,14 +39,13 @@ class Sandbox
 public:
     Sandbox()
     {
-        install = scratch.file("install");
+        const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
         testsupport::writeFile(install + "/package/Wrenhop", testsupport::readFile(WRENHOP_EXECUTABLE));
         testsupport::writeFile(install + "/package/Cartaline.exe", standIn + "\n#2.1.0");
         for (const char* name : {"package/Wrenhop", "package/Cartaline.exe"})
             fs::permissions(install + "/" + name, fs::perms(0755));
         for (int i = 0; i < kOldFiles; ++i)
             testsupport::writeFile(install + "/" + dataName(i), "old " + std::to_string(i));
-        logFolder = install + "/log";
         fs::create_directories(logFolder);
         fs::create_directories(scratch.file("appdata"));
         oldRelease = snapshot(install);
@@ -60,28 +55,17 @@ public:
             entries.emplace_back(dataName(i), "new " + std::to_string(i));
         for (int i = 0; i < kNewFiles; ++i)
             entries.emplace_back("package/maps/" + std::to_string(i % 30) + "/" + std::to_string(i) + ".map", "map");
-        newRelease = oldRelease;
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        for (const auto& [name, bytes] : entries) {
-            newRelease[name] = {bytes, name == "package/Cartaline.exe" ? 0755u : 0666u & ~mask};
-            for (auto slash = name.find('/'); slash != std::string::npos; slash = name.find('/', slash + 1))
-                newRelease.emplace(name.substr(0, slash + 1), std::pair{std::string(), 0777u & ~mask});
-        }
-        const std::string archive = zipBytes(entries);
-        server.put("/files/update_win.zip", archive);
-        manifest.host = server.host();
-        manifest.hash = sha1Hex(archive);
-        manifest.size = std::to_string(archive.size());
+        newRelease = withEntries(oldRelease, entries);
+        manifest = served(server, zipBytes(entries));
     }
 
     // One start as Cartaline makes it, with the manifest in place; ended by
     // its PID at the latest with the object.
-    std::unique_ptr<QProcess> start(const char* mode, const QStringList& extraEnv = {})
+    std::unique_ptr<QProcess> start(const char* mode, const QString& extraEnv = {})
     {
         testsupport::writeFile(scratch.file("temp/CaL/packageInfo.xml"), manifestXml(manifest));
         auto process = std::make_unique<QProcess>();
-        QStringList env = QProcess::systemEnvironment() + extraEnv;
+        QStringList env = QProcess::systemEnvironment() << extraEnv;
         for (const auto& [name, value] : {std::pair{"TEMP", scratch.file("temp")}, {"APPDATA", scratch.file("appdata")},
                                           {"CARTALINE_STANDIN_RECORD", scratch.file("restart.record")},
                                           {"QT_QPA_PLATFORM", "offscreen"}, {"QT_QUICK_BACKEND", "software"}})
@@ -126,6 +110,7 @@ public:
     {
         const Snapshot now = snapshot(install);
         EXPECT_TRUE(now == newRelease || (allowOld && now == oldRelease)) << "mixed installation";
+        EXPECT_FALSE(fs::exists(install + "/.wrenhop-update"));
         EXPECT_EQ(testsupport::run(install + "/package/Cartaline.exe", {},
                                    {"CARTALINE_STANDIN_RECORD=" + scratch.file("check.record")})
                       .exitCode,
@@ -133,9 +118,8 @@ public:
     }
 
     testsupport::ScratchDir scratch;
-    std::string install;
-    std::string logFolder;
-    const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
+    std::string install = scratch.file("install");
+    std::string logFolder = install + "/log";
     Snapshot oldRelease;
     Snapshot newRelease;
     PackageServer server;
@@ -148,11 +132,6 @@ struct Kill {
     int afterUnzipMs; // from the start of the staging
 };
 
-void PrintTo(const Kill& kill, std::ostream* out)
-{
-    *out << kill.name;
-}
-
 class Killed : public testing::TestWithParam<Kill>
 {
 };
@@ -164,7 +143,7 @@ TEST_P(Killed, NextStartRecoversAndTheUpdateCompletes)
     Sandbox sandbox;
     const Kill kill = GetParam();
     {
-        auto first = sandbox.start("0", {QString("WRENHOP_TEST_EXIT_AT_STEP=%1").arg(kill.exitAtStep)});
+        auto first = sandbox.start("0", QString("WRENHOP_TEST_EXIT_AT_STEP=%1").arg(kill.exitAtStep));
         if (kill.exitAtStep == 0) {
             ASSERT_TRUE(sandbox.waitForLog(*first, "startUnZip: "));
             std::this_thread::sleep_for(std::chrono::milliseconds(kill.afterUnzipMs));
@@ -181,10 +160,8 @@ TEST_P(Killed, NextStartRecoversAndTheUpdateCompletes)
         Sandbox::end(*tuning);
     }
     sandbox.expectWhole(true);
-    EXPECT_FALSE(fs::exists(sandbox.install + "/.wrenhop-update"));
 
-    auto last = sandbox.start("0");
-    ASSERT_TRUE(last->waitForFinished(60000));
+    ASSERT_TRUE(sandbox.start("0")->waitForFinished(60000));
     sandbox.expectWhole(false);
     EXPECT_NE(testsupport::readFile(sandbox.scratch.file("restart.record")).find("arg: Wrenhop\nend\n"),
               std::string::npos);
@@ -203,51 +180,46 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Program, SigtermInTheSwapEndsWithAWholeInstallation)
 {
     Sandbox sandbox;
-    auto run = sandbox.start("0", {QString("WRENHOP_TEST_PAUSE_AT_STEP=%1").arg(kSwapSteps / 2)});
+    auto run = sandbox.start("0", QString("WRENHOP_TEST_PAUSE_AT_STEP=%1").arg(kSwapSteps / 2));
     ASSERT_TRUE(sandbox.waitForLog(*run, "pause at step"));
     run->terminate();
     ASSERT_TRUE(run->waitForFinished(60000));
     EXPECT_EQ(run->exitStatus(), QProcess::CrashExit);
     sandbox.expectWhole(false);
-    EXPECT_FALSE(fs::exists(sandbox.install + "/.wrenhop-update"));
     EXPECT_NE(sandbox.logText().find("ending on signal 15"), std::string::npos);
 }
 
-// A journal that cannot be read stops the run at the fail-and-retry notice
-// before anything changes, and stays for whoever looks into it.
-TEST(Program, UnreadableJournalEndsInStateThirteenTouchingNothing)
+// The run stops at the fail-and-retry notice before anything changes: for a
+// journal that cannot be read (it stays for whoever looks into it), and for
+// a "package" link that leads elsewhere (Cartaline runs from where it leads;
+// files written below the link's folder would not be the installation).
+TEST(Program, UnreadableJournalOrLinkedPackageFolderEndsInStateThirteenTouchingNothing)
 {
-    Sandbox sandbox;
-    testsupport::writeFile(sandbox.install + "/.wrenhop-update/journal", "wrenhop-journal 1\nplanned\n");
-    const Snapshot before = snapshot(sandbox.install);
-    auto run = sandbox.start("0");
-    ASSERT_TRUE(sandbox.waitForLog(*run, "exit onStateMachine (state:13)")) << sandbox.logText();
-    Sandbox::end(*run);
-    EXPECT_NE(sandbox.logText().find("[LOG_ERROR]wrenhop::service::InstallTransaction::recover unreadable journal"),
-              std::string::npos);
-    EXPECT_EQ(snapshot(sandbox.install), before);
-    EXPECT_EQ(sandbox.server.requests("/files/update_win.zip"), 0);
-}
-
-// Cartaline runs from where its "package" link leads; files written below the
-// folder that link is in would not be the installation it runs.
-TEST(Program, LinkedPackageFolderElsewhereIsRefused)
-{
-    Sandbox sandbox;
-    const std::string elsewhere = sandbox.scratch.file("elsewhere");
-    fs::create_directories(elsewhere);
-    fs::rename(sandbox.install + "/package", elsewhere + "/cartaline-2.1");
-    fs::create_directory_symlink(elsewhere + "/cartaline-2.1", sandbox.install + "/package");
-    sandbox.logFolder = elsewhere + "/log";
-    fs::create_directories(sandbox.logFolder);
-    const Snapshot before = snapshot(sandbox.install);
-    const Snapshot releaseBefore = snapshot(elsewhere + "/cartaline-2.1");
-    auto run = sandbox.start("0");
-    ASSERT_TRUE(sandbox.waitForLog(*run, "exit onStateMachine (state:13)"));
-    Sandbox::end(*run);
-    EXPECT_NE(sandbox.logText().find("not run from the folder package"), std::string::npos);
-    EXPECT_EQ(snapshot(sandbox.install), before);
-    EXPECT_EQ(snapshot(elsewhere + "/cartaline-2.1"), releaseBefore);
+    for (const bool linked : {false, true}) {
+        Sandbox sandbox;
+        const std::string elsewhere = sandbox.scratch.file("elsewhere");
+        if (linked) {
+            fs::create_directories(elsewhere);
+            fs::rename(sandbox.install + "/package", elsewhere + "/cartaline-2.1");
+            fs::create_directory_symlink(elsewhere + "/cartaline-2.1", sandbox.install + "/package");
+            sandbox.logFolder = elsewhere + "/log";
+            fs::create_directories(sandbox.logFolder);
+        } else {
+            testsupport::writeFile(sandbox.install + "/.wrenhop-update/journal", "wrenhop-journal 1\nplanned\n");
+        }
+        const std::string release = linked ? elsewhere + "/cartaline-2.1" : sandbox.install + "/package";
+        const Snapshot before = snapshot(sandbox.install);
+        const Snapshot releaseBefore = snapshot(release);
+        auto run = sandbox.start("0");
+        ASSERT_TRUE(sandbox.waitForLog(*run, "exit onStateMachine (state:13)")) << sandbox.logText();
+        Sandbox::end(*run);
+        EXPECT_NE(sandbox.logText().find(linked ? "not run from the folder package"
+                                                : "[LOG_ERROR]wrenhop::service::InstallTransaction::recover unreadable journal"),
+                  std::string::npos);
+        EXPECT_EQ(snapshot(sandbox.install), before);
+        EXPECT_EQ(snapshot(release), releaseBefore);
+        EXPECT_TRUE(linked || sandbox.server.requests(sandbox.manifest.source) == 0);
+    }
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // The real program, started as Cartaline starts it, in an installation of its
 // own against a server on 127.0.0.1: the command line, the outcomes only the
-// program shows, a second instance, and a failed run retried through its scene.
+// program shows (exit, restart, locks, the log, the window), a second
+// instance, and a failed run retried through its scene. The service and the
+// state machine have the failure matrix.
 #include "appengine.h"
 #include "enginetestsupport.h"
 #include "filelock.h"
@@ -21,13 +23,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,43 +36,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Entries = std::vector<std::pair<std::string, std::string>>;
-
 const char* const kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 
-void writeExecutable(const std::string& path, const std::string& bytes)
+// Cartaline 2.1.0 (the stand-in), a data file and a file no release touches;
+// the entries of 2.2.0.
+Entries layOutOldRelease(const std::string& install)
 {
-    testsupport::writeFile(path, bytes);
-    fs::permissions(path, fs::perms(0755));
-}
-
-// Cartaline 2.1.0 (the stand-in), a data file and a file no release touches.
-void layOutOldRelease(const std::string& install, const std::string& standIn)
-{
-    writeExecutable(install + "/package/Cartaline.exe", standIn + "\n#2.1.0");
+    const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
+    EXPECT_FALSE(standIn.empty());
+    testsupport::writeFile(install + "/package/Cartaline.exe", standIn + "\n#2.1.0");
+    fs::permissions(install + "/package/Cartaline.exe", fs::perms(0755));
     testsupport::writeFile(install + "/package/data/maps.dat", "old maps");
     testsupport::writeFile(install + "/package/readme.txt", "kept as it is");
-}
-
-Entries newRelease(const std::string& standIn)
-{
     return {{"package/Cartaline.exe", standIn + "\n#2.2.0"},
             {"package/data/maps.dat", "new maps"},
             {"package/data/poi/added.dat", "a file in a new folder"}};
-}
-
-// The old installation with the entries written over it in the default
-// modes, but Cartaline's, which the manifest makes executable.
-Snapshot withEntries(Snapshot installation, const Entries& entries)
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    for (const auto& [name, bytes] : entries) {
-        installation[name] = {bytes, name == "package/Cartaline.exe" ? 0755u : 0666u & ~mask};
-        for (auto slash = name.find('/'); slash != std::string::npos; slash = name.find('/', slash + 1))
-            installation.emplace(name.substr(0, slash + 1), std::pair{std::string(), 0777u & ~mask});
-    }
-    return installation;
 }
 
 // <scratch>/install/package holds the program and the old release; TEMP,
@@ -83,12 +61,11 @@ class Sandbox
 public:
     Sandbox()
     {
-        EXPECT_FALSE(standIn.empty());
-        writeExecutable(path("install/package/Wrenhop"), testsupport::readFile(WRENHOP_EXECUTABLE));
-        layOutOldRelease(path("install"), standIn);
-        fs::create_directories(path("temp/CaL"));
-        fs::create_directories(path("appdata"));
-        fs::create_directories(path("install/log"));
+        testsupport::writeFile(path("install/package/Wrenhop"), testsupport::readFile(WRENHOP_EXECUTABLE));
+        fs::permissions(path("install/package/Wrenhop"), fs::perms(0755));
+        newRelease = layOutOldRelease(path("install"));
+        for (const char* folder : {"temp/CaL", "appdata", "install/log"})
+            fs::create_directories(path(folder));
     }
     ~Sandbox()
     {
@@ -122,16 +99,9 @@ public:
         return text;
     }
 
-    std::vector<std::string> resultLines() const
-    {
-        std::vector<std::string> lines;
-        std::istringstream in(testsupport::readFile(path("appdata/Cartaline/error_log1.log")));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> resultLines() const { return lines(path("appdata/Cartaline/error_log1.log")); }
 
-    const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
+    Entries newRelease;
 
 private:
     static constexpr const char* kReadOnlyFolders[] = {"install", "install/package", "install/package/data"};
@@ -143,7 +113,7 @@ private:
 class Program
 {
 public:
-    Program(const Sandbox& sandbox, const std::vector<std::string>& args, bool unprivileged = false)
+    Program(const Sandbox& sandbox, const char* mode, std::vector<std::string> args = {}, bool unprivileged = false)
         : mSandbox(sandbox)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -157,10 +127,13 @@ public:
         mProcess.setWorkingDirectory(QString::fromStdString(sandbox.path("install/package")));
         mProcess.setStandardOutputFile(QProcess::nullDevice());
         mProcess.setStandardErrorFile(QString::fromStdString(sandbox.path("stderr.txt")), QIODevice::Append);
+        if (mode)
+            args.insert(args.begin(), {"Cartaline", "2.1.0", mode});
         std::vector<std::string> command{sandbox.path("install/package/Wrenhop")};
-        command.insert(command.end(), args.begin(), args.end());
         if (unprivileged)
-            command = testsupport::unprivileged(command.front(), {command.begin() + 1, command.end()});
+            command = testsupport::unprivileged(command.front(), args);
+        else
+            command.insert(command.end(), args.begin(), args.end());
         QStringList arguments;
         std::transform(command.begin() + 1, command.end(), std::back_inserter(arguments), QString::fromStdString);
         mProcess.start(QString::fromStdString(command.front()), arguments);
@@ -209,9 +182,6 @@ private:
     QProcess mProcess;
 };
 
-const std::vector<std::string> kNormal{"Cartaline", "2.1.0", "0"};
-const std::vector<std::string> kTuning{"Cartaline", "2.1.0", "1"};
-
 class RefusedCommandLine : public ::testing::TestWithParam<std::vector<std::string>>
 {
 };
@@ -219,9 +189,6 @@ class RefusedCommandLine : public ::testing::TestWithParam<std::vector<std::stri
 constexpr int kExits = 0;
 constexpr int kTuningMode = -1;
 
-// The outcomes only the real program shows: its exit and restart, another
-// user's read-only installation, the tuning mode. The service and the state
-// machine have the failure matrix.
 struct Outcome {
     const char* name;
     int stopsAt; // kExits, a notice's state or kTuningMode
@@ -257,13 +224,20 @@ QQuickItem* visibleButton(const char* name)
     return button && button->isVisible() && button->width() > 0 ? button : nullptr;
 }
 
+int runStartupHere(const char* mode)
+{
+    // A run that never quits fails the test instead of hanging it.
+    QTimer::singleShot(90000, QCoreApplication::instance(), &QCoreApplication::quit);
+    return runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), "2.1.0", mode);
+}
+
 } // namespace
 
 // Cartaline's folder is made before anything else, even for a refusal.
 TEST_P(RefusedCommandLine, LogsNotExecutedByCartalineAndExitsZero)
 {
     const Sandbox sandbox;
-    EXPECT_EQ(Program(sandbox, GetParam()).waitForExit(), 0);
+    EXPECT_EQ(Program(sandbox, nullptr, GetParam()).waitForExit(), 0);
     const std::string log = sandbox.logText();
     EXPECT_NE(log.find("[LOG_ERROR]main not executed by Cartaline\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("Wrenhop main start"), std::string::npos) << log;
@@ -280,11 +254,12 @@ INSTANTIATE_TEST_SUITE_P(Program, RefusedCommandLine,
 TEST(Program, AcceptsAnExtraArgumentAndLogsAllFive)
 {
     const Sandbox sandbox;
-    Program program(sandbox, {"Cartaline", "2.1.0", "0", "extra"});
+    Program program(sandbox, "0", {"extra"});
     EXPECT_TRUE(program.waitForLog("run onStateMachine"));
     const std::string log = sandbox.logText();
-    for (const std::string& line : std::initializer_list<std::string>{"arg count: 5\n", "argv[0]: " + sandbox.path("install/package/Wrenhop\n"),
-                                   "argv[1]: Cartaline\n", "argv[2]: 2.1.0\n", "argv[3]: 0\n", "argv[4]: extra\n"})
+    for (const std::string& line : {"argv[0]: " + sandbox.path("install/package/Wrenhop\n"), std::string("arg count: 5\n"),
+                                    std::string("argv[1]: Cartaline\n"), std::string("argv[2]: 2.1.0\n"),
+                                    std::string("argv[3]: 0\n"), std::string("argv[4]: extra\n")})
         EXPECT_NE(log.find("[LOG_INFO]main " + line), std::string::npos) << line;
     EXPECT_EQ(log.find("[LOG_ERROR]main "), std::string::npos) << log;
 }
@@ -296,20 +271,15 @@ TEST_P(Outcomes, EndsAsExpected)
     const Outcome& outcome = GetParam();
     Sandbox sandbox;
     PackageServer server;
-    const Entries entries = newRelease(sandbox.standIn);
-    const std::string served = zipBytes(entries);
-    enginetest::Manifest manifest;
-    manifest.host = server.host();
+    Manifest manifest;
     manifest.source = "/files/update";
-    manifest.hash = sha1Hex(served);
-    manifest.size = std::to_string(served.size());
-    server.put(manifest.source, served);
+    manifest = served(server, zipBytes(sandbox.newRelease), manifest);
     testsupport::writeFile(sandbox.path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
     if (outcome.readOnly)
         sandbox.makeInstallationReadOnlyFor65534();
     const Snapshot before = snapshot(sandbox.path("install"));
 
-    Program program(sandbox, outcome.stopsAt == kTuningMode ? kTuning : kNormal, outcome.readOnly);
+    Program program(sandbox, outcome.stopsAt == kTuningMode ? "1" : "0", {}, outcome.readOnly);
     if (outcome.stopsAt == kExits) {
         EXPECT_EQ(program.waitForExit(), 0);
     } else {
@@ -328,23 +298,12 @@ TEST_P(Outcomes, EndsAsExpected)
     // "qrc:/qml/Scene.qml:12: ..." is how the QML engine reports a fault.
     const std::string errors = testsupport::readFile(sandbox.path("stderr.txt"));
     EXPECT_FALSE(QString::fromStdString(errors).contains(QRegularExpression(QStringLiteral("\\.qml:\\d+")))) << errors;
-    const std::vector<std::string> result = sandbox.resultLines();
-    if (*outcome.resultLine) {
-        ASSERT_EQ(result.size(), 1u);
-        EXPECT_TRUE(matchesResultLine(result.front(), outcome.resultLine)) << result.front();
-    } else {
-        EXPECT_TRUE(result.empty()) << result.front();
-    }
-    const Snapshot after = snapshot(sandbox.path("install"));
-    if (outcome.newRelease) {
-        EXPECT_EQ(after, withEntries(before, entries));
-        EXPECT_NE(testsupport::readFile(sandbox.path("restart.record")).find("args: 1\narg: Wrenhop\nend\n"),
-                  std::string::npos);
-        EXPECT_FALSE(fs::exists(sandbox.path("temp/CaL")));
-    } else {
-        EXPECT_EQ(after, before);
-        EXPECT_FALSE(fs::exists(sandbox.path("restart.record")));
-    }
+    EXPECT_TRUE(resultLinesAre(sandbox.resultLines(),
+                               *outcome.resultLine ? std::vector<std::string>{outcome.resultLine} : std::vector<std::string>{}));
+    EXPECT_EQ(snapshot(sandbox.path("install")), outcome.newRelease ? withEntries(before, sandbox.newRelease) : before);
+    const std::string restart = testsupport::readFile(sandbox.path("restart.record"));
+    EXPECT_TRUE(outcome.newRelease ? restart.find("args: 1\narg: Wrenhop\nend\n") != std::string::npos : restart.empty());
+    EXPECT_FALSE(outcome.newRelease && fs::exists(sandbox.path("temp/CaL")));
     EXPECT_EQ(server.requests(manifest.source), outcome.stopsAt == kTuningMode ? 0 : 1);
 }
 
@@ -357,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(Program, Outcomes, ::testing::ValuesIn(kOutcomes),
 TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
 {
     Sandbox sandbox;
-    enginetest::Manifest manifest;
+    Manifest manifest;
     manifest.host = "http://127.0.0.1:" + std::to_string(closedPort());
     testsupport::writeFile(sandbox.path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
     const Snapshot before = snapshot(sandbox.path("install"));
@@ -365,15 +324,15 @@ TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
 
     // What a run that died while writing its lock leaves behind.
     testsupport::writeFile(sandbox.path("temp/Wrenhop.lock"), "\x01garbage");
-    Program first(sandbox, kNormal);
+    Program first(sandbox, "0");
     ASSERT_TRUE(first.waitForLog(notice)) << sandbox.logText();
     // Beside the work folder, which the clean-up deletes.
     EXPECT_TRUE(fs::exists(sandbox.path("temp/Wrenhop.lock")));
-    EXPECT_EQ(Program(sandbox, kNormal).waitForExit(), 0);
-    EXPECT_TRUE(Program(sandbox, kTuning).waitForLog("Wrenhop UI/UX tuning start"));
+    EXPECT_EQ(Program(sandbox, "0").waitForExit(), 0);
+    EXPECT_TRUE(Program(sandbox, "1").waitForLog("Wrenhop UI/UX tuning start"));
     EXPECT_TRUE(first.running());
     first.end();
-    Program third(sandbox, kNormal);
+    Program third(sandbox, "0");
     EXPECT_TRUE(third.waitForLog(notice, 2)) << sandbox.logText();
 
     const std::string log = sandbox.logText();
@@ -411,8 +370,7 @@ TEST(Program, TuningRetryQuitsWhileAnotherRunHoldsTheInstallation)
     FileLock otherRun(installRoot() + "/log/Wrenhop.lock");
     ASSERT_EQ(otherRun.tryLock(), FileLock::Result::Acquired);
     QTimer::singleShot(0, [] { SceneController::getInstance()->sendRetryUpdate(); });
-    QTimer::singleShot(30000, QCoreApplication::instance(), &QCoreApplication::quit);
-    EXPECT_EQ(runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), "2.1.0", "1"), 0);
+    EXPECT_EQ(runStartupHere("1"), 0);
     EXPECT_NE(logText().find("another Wrenhop is updating Cartaline"), std::string::npos);
     EXPECT_TRUE(stateTrace().empty()) << logText();
 }
@@ -422,21 +380,14 @@ TEST(Program, TuningRetryQuitsWhileAnotherRunHoldsTheInstallation)
 TEST(Program, RetryButtonAfterFailedDownloadUpdates)
 {
     RUN_IN_OWN_INSTALLATION();
-    const std::string install = installRoot();
-    const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
-    layOutOldRelease(install, standIn);
-    const Snapshot before = snapshot(install);
-
-    PackageServer server;
-    const Entries entries = newRelease(standIn);
+    const Entries entries = layOutOldRelease(installRoot());
+    const Snapshot before = snapshot(installRoot());
     const std::string good = zipBytes(entries);
+    PackageServer server;
+    const Manifest manifest = served(server, good);
     std::string damaged = good;
     damaged[damaged.size() / 2] ^= 0x55;
-    server.put("/files/update_win.zip", damaged);
-    enginetest::Manifest manifest;
-    manifest.host = server.host();
-    manifest.hash = sha1Hex(good);
-    manifest.size = std::to_string(good.size());
+    server.put(manifest.source, damaged);
     writeManifest(manifest);
 
     bool clicked = false;
@@ -446,29 +397,19 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
         if (clicked || !retry
             || SceneController::getInstance()->getSceneQmlUrl() != "qrc:/qml/Noti_UpdateFailRetry.qml")
             return;
-        server.put("/files/update_win.zip", good);
+        server.put(manifest.source, good);
         const QPointF centre = retry->mapToScene(QPointF(retry->width() / 2, retry->height() / 2));
         QTest::mouseClick(retry->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
         clicked = true;
     });
     user.start(20);
-    // A run that never quits fails the test instead of hanging it.
-    QTimer::singleShot(90000, QCoreApplication::instance(), &QCoreApplication::quit);
 
-    EXPECT_EQ(runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), "2.1.0", "0"), 0);
+    EXPECT_EQ(runStartupHere("0"), 0);
     EXPECT_TRUE(clicked);
-    EXPECT_EQ(server.requests("/files/update_win.zip"), 2);
-    const std::vector<std::string> trace = stateTrace();
-    const auto failed = std::find(trace.begin(), trace.end(), "exit 13");
-    ASSERT_NE(failed, trace.end());
-    EXPECT_NE(std::find(failed, trace.end(), "run 2"), trace.end());
-    EXPECT_EQ(trace.back(), "exit 10");
-    EXPECT_NE(logText().find("sha1 mismatch: "), std::string::npos);
+    EXPECT_EQ(server.requests(manifest.source), 2);
     EXPECT_NE(logText().find("SceneController::sendRetryUpdate"), std::string::npos);
-    const std::vector<std::string> result = resultLogLines();
-    ASSERT_EQ(result.size(), 1u);
-    EXPECT_TRUE(matchesResultLine(result.front(), kSuccessLine)) << result.front();
-    EXPECT_EQ(snapshot(install), withEntries(before, entries));
+    EXPECT_TRUE(resultLinesAre(lines(), {kSuccessLine}));
+    EXPECT_EQ(snapshot(installRoot()), withEntries(before, entries));
     EXPECT_NE(testsupport::readFile(restartRecordPath()).find("arg: Wrenhop\nend\n"), std::string::npos);
 }
 
@@ -477,12 +418,10 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
 TEST(Program, QuitDuringTransferCancelsItAndLeavesNoThread)
 {
     RUN_IN_OWN_INSTALLATION();
-    layOutOldRelease(installRoot(), testsupport::readFile(CARTALINE_STANDIN));
+    layOutOldRelease(installRoot());
     PackageServer server;
-    server.put("/files/update_win.zip", std::string(100000, 'w'));
-    enginetest::Manifest manifest;
-    manifest.host = server.host();
-    manifest.source = "/stall/files/update_win.zip";
+    Manifest manifest = served(server, std::string(100000, 'w'));
+    manifest.source = "/stall" + manifest.source;
     writeManifest(manifest);
 
     QTimer user;
@@ -491,10 +430,9 @@ TEST(Program, QuitDuringTransferCancelsItAndLeavesNoThread)
             QCoreApplication::quit();
     });
     user.start(20);
-    QTimer::singleShot(90000, QCoreApplication::instance(), &QCoreApplication::quit);
 
-    EXPECT_EQ(runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), "2.1.0", "0"), 0);
-    EXPECT_TRUE(wrenhop::service::WrenhopService::getInstance().waitForWorkers(std::chrono::milliseconds(0)));
+    EXPECT_EQ(runStartupHere("0"), 0);
+    EXPECT_TRUE(service().waitForWorkers(std::chrono::milliseconds(0)));
     EXPECT_NE(logText().find("download cancelled: "), std::string::npos) << logText();
-    EXPECT_TRUE(resultLogLines().empty());
+    EXPECT_TRUE(lines().empty());
 }

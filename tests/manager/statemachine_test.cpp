@@ -17,70 +17,44 @@ namespace {
 TEST(StateMachine, SingleStatesLogTheirLinesAndTruncateProgressTowardZero)
 {
     RUN_IN_OWN_INSTALLATION();
-    WrenhopManager& m = WrenhopManager::getInstance();
     SceneController* scenes = SceneController::getInstance();
     QSignalSpy sceneSpy(scenes, &SceneController::sceneQmlUrlChanged);
     for (const int state : {0, 1, 14, -1})
-        m.onStateMachine(state, 50.0);
+        manager().onStateMachine(state, 50.0);
     EXPECT_EQ(sceneSpy.count(), 0);
-    m.onStateMachine(3, 99.9);
-    m.onStateMachine(6, 37.8);
+    manager().onStateMachine(3, 99.9);
+    manager().onStateMachine(6, 37.8);
     EXPECT_EQ(scenes->getDownloadProgressBar(), 99);
     EXPECT_EQ(scenes->getInstallProgressBar(), 37);
     EXPECT_EQ(stateTrace(), (std::vector<std::string>{"exit 0", "run 1", "exit 1", "run 14", "exit 14", "run -1",
                                                       "exit -1", "run 3", "exit 3", "run 6", "exit 6"}));
-    EXPECT_TRUE(resultLogLines().empty());
+    EXPECT_TRUE(lines().empty());
 }
 
-struct ResultLine {
-    const char* code;
-    const char* info;
-    const char* expected; // "#" stands for the time of day
-};
-
-void PrintTo(const ResultLine& row, std::ostream* os)
-{
-    *os << row.code;
-}
-
-class ResultLog : public testing::TestWithParam<ResultLine> {};
-
-TEST_P(ResultLog, AppendsOneFramedLineMarkingOnlyExactlyD1AsSuccess)
+// Each line is appended and framed; only exactly "D:1" is marked a success,
+// and no field can forge a line or a field.
+TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
 {
     RUN_IN_OWN_INSTALLATION();
-    WrenhopManager::getInstance().writeErrorLog("E:1", "PS:99,ED:1000");
-    WrenhopManager::getInstance().writeErrorLog(GetParam().code, GetParam().info);
+    for (const auto& [code, info] : std::vector<std::pair<std::string, std::string>>{
+             {"E:1", "PS:99,ED:1000"}, {"D:1", "LOV:2.1.0,LNV:2.2.0"}, {"D:1 ", "LOV:2.1.0,LNV:2.2.0"},
+             {"d:1", "LOV:,LNV:"}, {"E:2", "LOV:2,1],LNV:[x]\n\x7f\t,FP:"}})
+        manager().writeErrorLog(code, info);
+    manager().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
+    manager().onStateMachine(11, 0.0);
     EXPECT_EQ(testsupport::readFile(ERROR_LOG_FILE_PATH()).back(), '\n');
-    const std::vector<std::string> lines = resultLogLines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_TRUE(matchesResultLine(lines[0], "[E:1,T:#,PS:99,ED:1000]")) << lines[0];
-    EXPECT_TRUE(matchesResultLine(lines[1], GetParam().expected)) << lines[1];
+    EXPECT_TRUE(resultLinesAre(lines(), {"[E:1,T:#,PS:99,ED:1000]", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]",
+                                         "[D:1 ,T:#,LOV:2.1.0,LNV:2.2.0]", "[d:1,T:#,LOV:,LNV:]",
+                                         "[E:2,T:#,LOV:2,1_,LNV:_x_,FP:]",
+                                         "[E:2,T:#,LOV:2.1.0_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ResultLog,
-    testing::Values(ResultLine{"D:1", "LOV:2.1.0,LNV:2.2.0", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]"},
-                    ResultLine{"D:1 ", "LOV:2.1.0,LNV:2.2.0", "[D:1 ,T:#,LOV:2.1.0,LNV:2.2.0]"},
-                    ResultLine{"d:1", "LOV:,LNV:", "[d:1,T:#,LOV:,LNV:]"},
-                    ResultLine{"E:2", "LOV:2,1],LNV:[x]\n\x7f\t,FP:", "[E:2,T:#,LOV:2,1_,LNV:_x_,FP:]"}));
-
-TEST(ResultLogFile, FieldCannotForgeLineOrField)
-{
-    RUN_IN_OWN_INSTALLATION();
-    WrenhopManager::getInstance().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
-    WrenhopManager::getInstance().onStateMachine(11, 0.0);
-    const std::vector<std::string> lines = resultLogLines();
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_TRUE(matchesResultLine(lines[0], "[E:2,T:#,LOV:2.1.0_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"))
-        << lines[0];
-}
-
-TEST(ResultLogFile, ThatCannotBeOpenedLosesOnlyTheLine)
+TEST(ResultLog, ThatCannotBeOpenedLosesOnlyTheLine)
 {
     RUN_IN_OWN_INSTALLATION();
     // A folder where the file should be: the open fails on every platform.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ERROR_LOG_FILE_PATH())));
-    WrenhopManager::getInstance().onStateMachine(12, 0.0);
+    manager().onStateMachine(12, 0.0);
     EXPECT_EQ(SceneController::getInstance()->getSceneQmlUrl().toStdString(), "qrc:/qml/Noti_NoNetworkConnection.qml");
     EXPECT_NE(logText().find("[LOG_ERROR]WrenhopManager::writeErrorLog writeFile open Exception: "), std::string::npos)
         << logText();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // Whole update runs from state 2 against a real server on 127.0.0.1, with
-// real archives, a real installation folder and the stand-in Cartaline.
+// real archives, a real installation folder and the stand-in Cartaline: per
+// outcome, what the manager adds to the service's report (the states, the
+// scenes, the result line, the retry). The service's tests go through every
+// way a transfer or an installation fails.
 #include "enginetestsupport.h"
-#include "httpclient.h"
 #include "scenecontroller.h"
 #include "testsupport.h"
 #include "wrenhopmanager.h"
@@ -23,21 +25,12 @@ using namespace std::chrono_literals;
 
 namespace {
 
-std::string caseName(const testing::TestParamInfo<const char*>& info)
-{
-    return info.param;
-}
-
 using Trace = std::vector<std::string>;
-using Entries = std::vector<std::pair<std::string, std::string>>;
 
 const QString kDownloading = QStringLiteral("qrc:/qml/Proc_Downloading.qml");
 const QString kInstalling = QStringLiteral("qrc:/qml/Proc_Installing.qml");
-const QString kNoNetwork = QStringLiteral("qrc:/qml/Noti_NoNetworkConnection.qml");
-const QString kNoUpdateFile = QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml");
 const QString kFailRetry = QStringLiteral("qrc:/qml/Noti_UpdateFailRetry.qml");
-const Trace kSuccessTrace = {"run 2", "run 3", "exit 3", "run 4", "run 5", "run 6", "exit 6",
-                             "run 7", "run 8", "run 9", "run 10", "exit 10"};
+const char* const kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 
 // The download's progress reports after the first ("run 3", "exit 3")
 // depend on the transfer's pace; everything else is fixed.
@@ -54,110 +47,74 @@ Trace withoutProgressReports(const Trace& trace)
     return result;
 }
 
-class WholeRun : public testing::Test
+struct RunCase {
+    const char* name;
+    QString scene; // where the run stops; the fail-and-retry notice is retried
+    Trace trace;   // without progress reports
+    const char* line; // the result line, "#" the time, "{url}" the package's address; "" none
+};
+
+void PrintTo(const RunCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class WholeRun : public testing::TestWithParam<RunCase>
 {
 protected:
     void SetUp() override
     {
         if (!insideOwnInstallation())
             return;
-        mStandIn = testsupport::readFile(CARTALINE_STANDIN);
         ASSERT_FALSE(mStandIn.empty());
         testsupport::writeFile(mInstall + "/package/Cartaline.exe", mStandIn + "\n#2.1.0");
         std::filesystem::permissions(mInstall + "/package/Cartaline.exe", std::filesystem::perms(0755));
         testsupport::writeFile(mInstall + "/package/data/maps.dat", "old maps");
         testsupport::writeFile(mInstall + "/package/readme.txt", "kept as it is");
         mBefore = snapshot(mInstall);
-        // The new release: Cartaline itself (the stand-in, so that the restart
-        // can be seen), a replaced file and a file in a new folder.
-        mEntries = {{"package/Cartaline.exe", mStandIn + "\n#2.2.0"},
-                    {"package/data/maps.dat", "new maps"},
-                    {"package/data/extra/poi.bin", std::string("\0\x01\x02poi\xff", 7)}};
-        mArchive = zipBytes(mEntries);
-        mManifest.host = mServer.host();
-        mManifest.hash = sha1Hex(mArchive);
-        mManifest.size = std::to_string(mArchive.size());
     }
 
     // As the start-up sequence does: downloading scene, then state 2.
     void startRun()
     {
-        const auto record = [this] {
-            mOffGuiThread += QThread::currentThread() == QCoreApplication::instance()->thread() ? 0 : 1;
-        };
         // Direct connections: these run on the thread that emits.
-        QObject::connect(mScenes, &SceneController::downloadProgressBarChanged, mScenes, [this, record] {
-            mDownloadBar.push_back(mScenes->getDownloadProgressBar());
-            record();
-        }, Qt::DirectConnection);
-        QObject::connect(mScenes, &SceneController::installProgressBarChanged, mScenes, [this, record] {
-            mInstallBar.push_back(mScenes->getInstallProgressBar());
-            record();
-        }, Qt::DirectConnection);
-        QObject::connect(mScenes, &SceneController::sceneQmlUrlChanged, mScenes, [this, record] {
-            mShown.push_back(mScenes->getSceneQmlUrl());
-            record();
-        }, Qt::DirectConnection);
-        WrenhopManager::getInstance().setCurrentVersionCartaline("2.1.0");
-        mScenes->setRetryHook([] { WrenhopManager::getInstance().onStateMachine(2, 0.0); });
+        const auto watch = [this](auto signal, auto record) {
+            QObject::connect(mScenes, signal, mScenes, [this, record] {
+                record();
+                mOffGuiThread += QThread::currentThread() == QCoreApplication::instance()->thread() ? 0 : 1;
+            }, Qt::DirectConnection);
+        };
+        watch(&SceneController::downloadProgressBarChanged, [this] { mDownloadBar.push_back(mScenes->getDownloadProgressBar()); });
+        watch(&SceneController::installProgressBarChanged, [this] { mInstallBar.push_back(mScenes->getInstallProgressBar()); });
+        watch(&SceneController::sceneQmlUrlChanged, [this] { mShown.push_back(mScenes->getSceneQmlUrl()); });
+        manager().setCurrentVersionCartaline("2.1.0");
+        mScenes->setRetryHook([] { manager().onStateMachine(2, 0.0); });
         mScenes->setSceneQmlUrl(kDownloading);
-        WrenhopManager::getInstance().onStateMachine(2, 0.0);
+        manager().onStateMachine(2, 0.0);
     }
 
-    bool waitForScene(const QString& scene)
-    {
-        return waitUntil([&] { return mScenes->getSceneQmlUrl() == scene; })
-            && WrenhopManager::getInstance().waitForWorkers(10s);
-    }
-
-    void expectSuccess()
+    // The installation as before with the entries in (their modes are the
+    // unpacker's), Cartaline restarted once, the work folder gone.
+    void expectSuccess(const Entries& entries)
     {
         ASSERT_TRUE(waitUntil([] { return testsupport::readFile(restartRecordPath()).find("end\n") != std::string::npos; }));
-        ASSERT_TRUE(WrenhopManager::getInstance().waitForWorkers(10s));
+        ASSERT_TRUE(manager().waitForWorkers(10s));
         // The last queued writes of the installation thread.
         waitUntil([this] { return mScenes->getInstallProgressBar() == 100; }, 5000);
         EXPECT_EQ(mShown.back(), kInstalling);
-        EXPECT_EQ(mOffGuiThread, 0) << "a worker thread wrote the scene controller";
-        const std::vector<std::string> lines = resultLogLines();
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_TRUE(matchesResultLine(lines[0], "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]")) << lines[0];
+        EXPECT_TRUE(resultLinesAre(lines(), {kSuccessLine}));
         const std::string record = testsupport::readFile(restartRecordPath());
         EXPECT_NE(record.find("cwd: "), std::string::npos) << record;
         EXPECT_NE(record.find("args: 1\narg: Wrenhop\nend\n"), std::string::npos) << record;
         EXPECT_EQ(record.find("end\n"), record.rfind("end\n")) << "started more than once:\n" << record;
         EXPECT_FALSE(QFile::exists(QString::fromStdString(wrenhop::service::DOWNLOAD_DIR_PATH())));
-    }
-
-    // The installation as before, with the given files replaced or added
-    // (their modes are the unpacker's) and no ".bak" left.
-    void expectInstalled(const Entries& entries)
-    {
-        Snapshot after = snapshot(mInstall);
-        Snapshot expected = mBefore;
-        for (const auto& [path, bytes] : entries) {
-            EXPECT_EQ(after[path].first, bytes) << path;
-            after.erase(path);
-            expected.erase(path);
-        }
-        after.erase("package/data/extra/");
-        EXPECT_TRUE(after == expected) << "files outside the package changed";
-        EXPECT_NE(snapshot(mInstall).at("package/Cartaline.exe").second & 0100, 0u) << "not executable";
-    }
-
-    void expectOneResultLine(const std::string& expected)
-    {
-        const std::vector<std::string> lines = resultLogLines();
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_TRUE(matchesResultLine(lines[0], expected)) << lines[0];
+        EXPECT_EQ(snapshot(mInstall), withEntries(mBefore, entries));
     }
 
     std::string mInstall = installRoot();
-    std::string mStandIn;
+    std::string mStandIn = testsupport::readFile(CARTALINE_STANDIN);
     Snapshot mBefore;
-    Entries mEntries;
-    std::string mArchive;
     PackageServer mServer;
-    Manifest mManifest;
     SceneController* mScenes = SceneController::getInstance();
     std::vector<QString> mShown;
     std::vector<int> mDownloadBar;
@@ -165,138 +122,104 @@ protected:
     int mOffGuiThread = 0;
 };
 
-TEST_F(WholeRun, ArchivePackageReplacesFilesAndRestartsCartaline)
+const Trace kSuccessTrace = {"run 2", "run 3", "exit 3", "run 4", "run 5", "run 6", "exit 6",
+                             "run 7", "run 8", "run 9", "run 10", "exit 10"};
+const Trace kNoUpdateFileAtOnce = {"run 2", "run 11", "exit 11"};
+
+TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
 {
     RUN_IN_OWN_INSTALLATION();
-    mServer.put("/files/update_win.zip", mArchive);
-    writeManifest(mManifest);
-    startRun();
-    expectSuccess();
-    EXPECT_EQ(withoutProgressReports(stateTrace()), kSuccessTrace);
-    EXPECT_EQ(mShown, (std::vector<QString>{kDownloading, kInstalling}));
-    ASSERT_FALSE(mDownloadBar.empty());
-    EXPECT_EQ(mDownloadBar.front(), 0);
-    EXPECT_EQ(mDownloadBar.back(), 100);
-    EXPECT_TRUE(std::is_sorted(mDownloadBar.begin(), mDownloadBar.end()));
-    EXPECT_EQ(mInstallBar, (std::vector<int>{0, 100}));
-    expectInstalled(mEntries);
-    EXPECT_EQ(mServer.requests("/files/update_win.zip"), 1);
-}
-
-TEST_F(WholeRun, PlainFilePackageReplacesTheExecutable)
-{
-    RUN_IN_OWN_INSTALLATION();
-    const std::string file = mEntries[0].second;
-    mServer.put("/files/Cartaline.exe", file);
-    mManifest.source = "/files/Cartaline.exe";
-    mManifest.package.clear();
-    mManifest.hash = sha1Hex(file);
-    mManifest.size = std::to_string(file.size());
-    writeManifest(mManifest);
-    startRun();
-    expectSuccess();
-    EXPECT_EQ(withoutProgressReports(stateTrace()), kSuccessTrace);
-    expectInstalled({mEntries[0]});
-}
-
-// The download's own tests go through every way a transfer fails; here the
-// state machine's part: the notice, one E:1 line, nothing touched.
-TEST_F(WholeRun, CutTransferEndsInNoNetworkWithOneE1LineAndTouchesNothing)
-{
-    RUN_IN_OWN_INSTALLATION();
-    mServer.put("/files/update_win.zip", mArchive);
-    mManifest.source = "/drop/files/update_win.zip";
-    wrenhop::service::HttpClient::setTimeoutsForTesting(2000ms, 1s);
-    writeManifest(mManifest);
-    startRun();
-    ASSERT_TRUE(waitForScene(kNoNetwork));
-    EXPECT_EQ(withoutProgressReports(stateTrace()), (Trace{"run 2", "run 3", "exit 3", "run 12", "exit 12"}));
-    EXPECT_EQ(mShown, (std::vector<QString>{kDownloading, kNoNetwork}));
-    expectOneResultLine("[E:1,T:#,PS:99,ED:1000]");
-    EXPECT_EQ(snapshot(mInstall), mBefore);
-    EXPECT_EQ(testsupport::readFile(restartRecordPath()), "");
-}
-
-// A package that arrives wrong: state 13, no result line, nothing touched;
-// the retry, once the server has the right file, succeeds.
-class WrongPackage : public WholeRun, public testing::WithParamInterface<const char*> {};
-
-TEST_P(WrongPackage, FailsWithoutResultLineAndTheRetrySucceeds)
-{
-    RUN_IN_OWN_INSTALLATION();
-    const std::string what = GetParam();
-    std::string served = mArchive;
-    if (what == "sha1") {
-        served.back() ^= 1;
-    } else {
-        // Unchecked by the download: only the archive test can refuse it.
-        mManifest.hash.clear();
-        mManifest.size.clear();
-        served = zipBytes(mEntries, 2);
+    const RunCase& c = GetParam();
+    const std::string name = c.name;
+    // The new release: Cartaline itself (the stand-in, so that the restart
+    // can be seen), a replaced file and a file in a new folder.
+    Entries entries{{"package/Cartaline.exe", mStandIn + "\n#2.2.0"},
+                    {"package/data/maps.dat", "new maps"},
+                    {"package/data/extra/poi.bin", std::string("\0\x01\x02poi\xff", 7)}};
+    const std::string archive = zipBytes(entries);
+    Manifest manifest;
+    if (name == "PlainFilePackage") {
+        manifest.source = "/files/Cartaline.exe";
+        manifest.package.clear();
+        entries.resize(1);
     }
-    mServer.put("/files/update_win.zip", served);
-    writeManifest(mManifest);
-    startRun();
-    ASSERT_TRUE(waitForScene(kFailRetry));
-    EXPECT_EQ(withoutProgressReports(stateTrace()).back(), "exit 13");
-    EXPECT_TRUE(resultLogLines().empty());
-    EXPECT_EQ(snapshot(mInstall), mBefore);
-
-    mServer.put("/files/update_win.zip", mArchive);
-    mShown.clear();
-    mScenes->sendRetryUpdate();
-    expectSuccess();
-    EXPECT_EQ(mShown.front(), kDownloading);
-    expectInstalled(mEntries);
-    EXPECT_EQ(mServer.requests("/files/update_win.zip"), 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(Packages, WrongPackage, testing::Values("sha1", "crc"), caseName);
-
-struct NoUpdateFileCase {
-    const char* name;
-    Trace trace;
-    const char* line; // "{url}" stands for the package's address
-};
-
-void PrintTo(const NoUpdateFileCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class NoUpdateFile : public WholeRun, public testing::WithParamInterface<NoUpdateFileCase> {};
-
-TEST_P(NoUpdateFile, EndsInStateElevenWithTheE2Line)
-{
-    RUN_IN_OWN_INSTALLATION();
-    const std::string name = GetParam().name;
-    mServer.put("/files/update_win.zip", mArchive);
-    if (name == "HashOfNoKnownForm")
-        mManifest.hash = "sha1:" + mManifest.hash;
-    else
-        (name == "NoWindowsPackage" ? mManifest.packagePlatform : mManifest.filePlatform) = "Windows";
+    manifest = served(mServer, name == "PlainFilePackage" ? entries[0].second : archive, manifest);
+    if (name == "CutTransfer") {
+        manifest.source = "/drop" + manifest.source;
+        shortTimeouts(true);
+    } else if (name == "WrongSha1") {
+        std::string wrong = archive;
+        wrong.back() ^= 1;
+        mServer.put(manifest.source, wrong);
+    } else if (name == "BadCrcUnchecked") {
+        // Unchecked by the download: only the archive test can refuse it.
+        manifest.hash.clear();
+        manifest.size.clear();
+        mServer.put(manifest.source, zipBytes(entries, 2));
+    } else if (name == "HashOfNoKnownForm") {
+        manifest.hash = "sha1:" + manifest.hash;
+    }
+    (name == "NoWindowsPackage" ? manifest.packagePlatform : manifest.filePlatform)
+        = name == "NoWindowsPackage" || name == "NoWindowsFile" ? "Windows" : "windows";
     if (name != "NoManifest")
-        writeManifest(mManifest);
+        writeManifest(manifest);
     startRun();
-    ASSERT_TRUE(waitForScene(kNoUpdateFile));
-    EXPECT_EQ(withoutProgressReports(stateTrace()), GetParam().trace);
-    EXPECT_EQ(mShown, (std::vector<QString>{kDownloading, kNoUpdateFile}));
-    std::string line = GetParam().line;
-    if (const auto at = line.find("{url}"); at != std::string::npos)
-        line.replace(at, 5, mServer.host() + mManifest.source);
-    expectOneResultLine(line);
-    EXPECT_EQ(snapshot(mInstall), mBefore);
+
+    if (c.scene == kInstalling) {
+        expectSuccess(entries);
+        ASSERT_FALSE(mDownloadBar.empty());
+        EXPECT_EQ(mDownloadBar.front(), 0);
+        EXPECT_EQ(mDownloadBar.back(), 100);
+        EXPECT_TRUE(std::is_sorted(mDownloadBar.begin(), mDownloadBar.end()));
+        EXPECT_EQ(mInstallBar, (std::vector<int>{0, 100}));
+    } else {
+        ASSERT_TRUE(waitUntil([&] { return mScenes->getSceneQmlUrl() == c.scene; }) && manager().waitForWorkers(10s));
+        // The installing scene comes with the installation's progress.
+        std::vector<QString> shown{kDownloading, kInstalling, c.scene};
+        if (std::find(c.trace.begin(), c.trace.end(), "run 6") == c.trace.end())
+            shown.erase(shown.begin() + 1);
+        EXPECT_EQ(mShown, shown);
+        std::string line = c.line;
+        if (const auto at = line.find("{url}"); at != std::string::npos)
+            line.replace(at, 5, mServer.host() + manifest.source);
+        EXPECT_TRUE(resultLinesAre(lines(), line.empty() ? std::vector<std::string>{} : std::vector{line}));
+        EXPECT_EQ(snapshot(mInstall), mBefore);
+        EXPECT_EQ(testsupport::readFile(restartRecordPath()), "");
+    }
+    EXPECT_EQ(withoutProgressReports(stateTrace()), c.trace);
+    EXPECT_EQ(mOffGuiThread, 0) << "a worker thread wrote the scene controller";
+    EXPECT_EQ(mServer.requests(manifest.source), c.trace.size() > 3 ? 1 : 0);
+
+    if (c.scene == kFailRetry) {
+        // Once the server has the right file, the retry succeeds.
+        mServer.put(manifest.source, archive);
+        mShown.clear();
+        mScenes->sendRetryUpdate();
+        expectSuccess(entries);
+        EXPECT_EQ(mShown.front(), kDownloading);
+        EXPECT_EQ(mServer.requests(manifest.source), 2);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Manifests, NoUpdateFile,
-    testing::Values(NoUpdateFileCase{"NoManifest", {"run 2", "run 11", "exit 11"}, "[E:2,T:#,LOV:2.1.0,LNV:,ED:404,FP:]"},
-                    NoUpdateFileCase{"NoWindowsPackage", {"run 2", "run 11", "exit 11"},
-                                     "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:]"},
-                    NoUpdateFileCase{"HashOfNoKnownForm", {"run 2", "run 11", "exit 11"},
-                                     "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"},
-                    NoUpdateFileCase{"NoWindowsFile", {"run 2", "run 3", "exit 3", "run 4", "run 5", "run 11", "exit 11"},
-                                     "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"}),
-    [](const testing::TestParamInfo<NoUpdateFileCase>& info) { return std::string(info.param.name); });
+    Outcomes, WholeRun,
+    testing::Values(
+        RunCase{"ArchivePackage", kInstalling, kSuccessTrace, kSuccessLine},
+        RunCase{"PlainFilePackage", kInstalling, kSuccessTrace, kSuccessLine},
+        RunCase{"CutTransfer", QStringLiteral("qrc:/qml/Noti_NoNetworkConnection.qml"),
+                {"run 2", "run 3", "exit 3", "run 12", "exit 12"}, "[E:1,T:#,PS:99,ED:1000]"},
+        RunCase{"WrongSha1", kFailRetry, {"run 2", "run 3", "exit 3", "run 13", "exit 13"}, ""},
+        RunCase{"BadCrcUnchecked", kFailRetry,
+                {"run 2", "run 3", "exit 3", "run 4", "run 5", "run 6", "exit 6", "run 13", "exit 13"}, ""},
+        RunCase{"NoManifest", QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"), kNoUpdateFileAtOnce,
+                "[E:2,T:#,LOV:2.1.0,LNV:,ED:404,FP:]"},
+        RunCase{"NoWindowsPackage", QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"), kNoUpdateFileAtOnce,
+                "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:]"},
+        RunCase{"HashOfNoKnownForm", QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"), kNoUpdateFileAtOnce,
+                "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"},
+        RunCase{"NoWindowsFile", QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"),
+                {"run 2", "run 3", "exit 3", "run 4", "run 5", "run 11", "exit 11"},
+                "[E:2,T:#,LOV:2.1.0,LNV:2.2.0,ED:404,FP:{url}]"}),
+    [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
 
 } // namespace

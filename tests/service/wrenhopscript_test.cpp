@@ -10,54 +10,38 @@ using wrenhop::service::WrenhopScript;
 
 namespace {
 
-// One element of a file or package record and what the model makes of it.
+// One element of a file or package record and what the model makes of it:
+// permissions scan like "%i", is-main-binary is "true" or a non-zero
+// number, a size reads like atoi without overflow.
 struct FieldCase {
     const char* xml;
     std::int64_t expected;
 };
 
-void PrintTo(const FieldCase& c, std::ostream* os)
+TEST(WrenhopScript, ReadsNumbersAndBoolsTheOldWay)
 {
-    *os << c.xml;
+    for (const FieldCase& c : std::initializer_list<FieldCase>{
+             {"<permissions>0755</permissions>", 0755}, {"<permissions>0x1ED</permissions>", 0755},
+             {"<permissions> 0644</permissions>", 0644}, {"<permissions>755abc</permissions>", 755},
+             {"<permissions>rw</permissions>", 0}, {"<permissions></permissions>", 0},
+             {"<permissions>99999999999999999999</permissions>", 2147483647},
+             {"<is-main-binary>true</is-main-binary>", 1}, {"<is-main-binary>-1</is-main-binary>", 1},
+             {"<is-main-binary>True</is-main-binary>", 0}, {"<is-main-binary> true</is-main-binary>", 0},
+             {"<is-main-binary/>", 0}, {"<size>12ab</size>", 12}, {"<size>abc</size>", 0}, {"<size>  +42</size>", 42},
+             {"<size>4294967296</size>", 4294967296}, {"<size>99999999999999999999999</size>", INT64_MAX}}) {
+        WrenhopScript script;
+        const std::string xml = c.xml;
+        ASSERT_TRUE(script.parseInfoXmlData("<m><install><file>" + xml + "</file></install><packages><package>" + xml
+                                            + "</package></packages></m>"));
+        ASSERT_EQ(script.getFiles().size() + script.getPackages().size(), 2u);
+        const auto& file = script.getFiles()[0];
+        EXPECT_EQ(xml.find("<perm") == 0 ? file.permissions
+                      : xml.find("<is") == 0 ? file.isMainBinary
+                                             : script.getPackages()[0].size,
+                  c.expected)
+            << xml;
+    }
 }
-
-class FileField : public testing::TestWithParam<FieldCase> {};
-
-// permissions scan like "%i"; is-main-binary is "true" or a non-zero number.
-TEST_P(FileField, ReadsPermissionsLikePercentIAndBoolTheOldWay)
-{
-    WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(std::string("<m><install><file>") + GetParam().xml + "</file></install></m>"));
-    ASSERT_EQ(script.getFiles().size(), 1u);
-    const auto& file = script.getFiles()[0];
-    EXPECT_EQ(std::string(GetParam().xml).find("<perm") == 0 ? file.permissions : file.isMainBinary, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WrenhopScript, FileField,
-    testing::Values(FieldCase{"<permissions>0755</permissions>", 0755}, FieldCase{"<permissions>0x1ED</permissions>", 0755},
-                    FieldCase{"<permissions> 0644</permissions>", 0644}, FieldCase{"<permissions>755abc</permissions>", 755},
-                    FieldCase{"<permissions>rw</permissions>", 0}, FieldCase{"<permissions></permissions>", 0},
-                    FieldCase{"<permissions>99999999999999999999</permissions>", 2147483647},
-                    FieldCase{"<is-main-binary>true</is-main-binary>", 1}, FieldCase{"<is-main-binary>-1</is-main-binary>", 1},
-                    FieldCase{"<is-main-binary>True</is-main-binary>", 0},
-                    FieldCase{"<is-main-binary> true</is-main-binary>", 0}, FieldCase{"<is-main-binary/>", 0}));
-
-class Size : public testing::TestWithParam<FieldCase> {};
-
-TEST_P(Size, ReadsLikeAtoiWithoutOverflow)
-{
-    WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(std::string("<m><packages><package><size>") + GetParam().xml
-                                        + "</size></package></packages></m>"));
-    ASSERT_EQ(script.getPackages().size(), 1u);
-    EXPECT_EQ(script.getPackages()[0].size, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(WrenhopScript, Size,
-                         testing::Values(FieldCase{"12ab", 12}, FieldCase{"abc", 0}, FieldCase{"  +42", 42},
-                                         FieldCase{"4294967296", 4294967296},
-                                         FieldCase{"99999999999999999999999", INT64_MAX}));
 
 // Only the first container counts, only direct children, never attributes.
 struct StructureCase {
@@ -66,36 +50,26 @@ struct StructureCase {
     const char* version;
 };
 
-void PrintTo(const StructureCase& c, std::ostream* os)
+TEST(WrenhopScript, ReadsOnlyWhatTheLayoutAllows)
 {
-    *os << c.xml;
+    for (const StructureCase& c : std::initializer_list<StructureCase>{
+             {"<x><packages><package><platform>a</platform></package><package><platform> b</platform></package>"
+              "</packages><packages><package><platform>c</platform></package></packages></x>",
+              "a; b;", ""},
+             {"<x><packages><group><package><platform>a</platform></package></group>"
+              "<package platform=\"b\"/></packages></x>",
+              ";", ""},
+             {"<x><release><version>1&amp;2</version><version>2</version></release>"
+              "<release><version>3</version></release></x>",
+              "", "1&2"}}) {
+        WrenhopScript script;
+        ASSERT_TRUE(script.parseInfoXmlData(c.xml));
+        std::string platforms;
+        for (const auto& package : script.getPackages())
+            platforms += package.platform + ";";
+        EXPECT_EQ(platforms + " " + script.getVersion(), std::string(c.platforms) + " " + c.version) << c.xml;
+    }
 }
-
-class Structure : public testing::TestWithParam<StructureCase> {};
-
-TEST_P(Structure, ReadsOnlyWhatTheLayoutAllows)
-{
-    WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData(GetParam().xml));
-    std::string platforms;
-    for (const auto& package : script.getPackages())
-        platforms += package.platform + ";";
-    EXPECT_EQ(platforms, GetParam().platforms);
-    EXPECT_EQ(script.getVersion(), GetParam().version);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WrenhopScript, Structure,
-    testing::Values(
-        StructureCase{"<x><packages><package><platform>a</platform></package><package><platform> b</platform></package>"
-                      "</packages><packages><package><platform>c</platform></package></packages></x>",
-                      "a; b;", ""},
-        StructureCase{"<x><packages><group><package><platform>a</platform></package></group>"
-                      "<package platform=\"b\"/></packages></x>",
-                      ";", ""},
-        StructureCase{"<x><release><version>1&amp;2</version><version>2</version></release>"
-                      "<release><version>3</version></release></x>",
-                      "", "1&2"}));
 
 TEST(WrenhopScript, ReadsEveryFieldOfAManifestFile)
 {
@@ -108,35 +82,31 @@ TEST(WrenhopScript, ReadsEveryFieldOfAManifestFile)
 
     WrenhopScript script;
     ASSERT_TRUE(script.parseInfoXml(scratch.file("packageInfo.xml")));
-    EXPECT_EQ(script.getVersion() + " " + script.getDate(), "2.2.0 2026-11-30");
-    ASSERT_EQ(script.getPackages().size(), 1u);
+    ASSERT_EQ(script.getPackages().size() + script.getFiles().size(), 2u);
     const auto& p = script.getPackages()[0];
-    EXPECT_EQ(p.name + " " + p.sha1 + " " + p.host + " " + p.source + " " + p.platform + " " + std::to_string(p.size),
-              "update_win " + manifest.hash + " " + manifest.host + " /files/update_win.zip windows 1234");
-    ASSERT_EQ(script.getFiles().size(), 1u);
     const auto& f = script.getFiles()[0];
-    EXPECT_EQ(f.name + " " + f.package + " [" + f.linkTarget + "] " + f.exec + " " + f.platform,
-              "Cartaline update_win [] Cartaline.exe windows");
-    EXPECT_EQ(f.permissions, 0755);
-    EXPECT_TRUE(f.isMainBinary);
+    EXPECT_EQ(script.getVersion() + " " + script.getDate() + " " + p.name + " " + p.sha1 + " " + p.host + " "
+                  + p.source + " " + p.platform + " " + std::to_string(p.size),
+              "2.2.0 2026-11-30 update_win " + manifest.hash + " " + manifest.host + " /files/update_win.zip windows 1234");
+    EXPECT_EQ(f.name + " " + f.package + " [" + f.linkTarget + "] " + f.exec + " " + f.platform + " "
+                  + std::to_string(f.permissions) + " " + std::to_string(f.isMainBinary),
+              "Cartaline update_win [] Cartaline.exe windows 493 1");
 }
 
-class Unloadable : public testing::TestWithParam<const char*> {};
-
-TEST_P(Unloadable, AnswersFalseSilentlyAndKeepsTheModel)
+// A missing file, a broken or a foreign document: false, silently, and the
+// model stays.
+TEST(WrenhopScript, UnloadableAnswersFalseSilentlyAndKeepsTheModel)
 {
-    testsupport::ScratchDir scratch;
-    WrenhopScript script;
-    ASSERT_TRUE(script.parseInfoXmlData("<x><release><version>1.0</version></release></x>"));
-    if (*GetParam())
-        testsupport::writeFile(scratch.file("packageInfo.xml"), GetParam());
-    enginetest::LogTail log;
-    EXPECT_FALSE(script.parseInfoXml(scratch.file("packageInfo.xml")));
-    EXPECT_EQ(script.getVersion(), "1.0");
-    EXPECT_EQ(log.text(), "");
+    for (const char* content : {"", "<x><release></x>", "not xml at all"}) {
+        testsupport::ScratchDir scratch;
+        WrenhopScript script;
+        ASSERT_TRUE(script.parseInfoXmlData("<x><release><version>1.0</version></release></x>"));
+        if (*content)
+            testsupport::writeFile(scratch.file("packageInfo.xml"), content);
+        enginetest::LogTail log;
+        EXPECT_FALSE(script.parseInfoXml(scratch.file("packageInfo.xml")));
+        EXPECT_EQ(script.getVersion() + log.text(), "1.0") << content;
+    }
 }
-
-// "" stands for a missing file.
-INSTANTIATE_TEST_SUITE_P(WrenhopScript, Unloadable, testing::Values("", "<x><release></x>", "not xml at all"));
 
 } // namespace

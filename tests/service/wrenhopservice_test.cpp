@@ -10,47 +10,29 @@
 
 namespace fs = std::filesystem;
 using namespace wrenhop::service;
+using enginetest::service;
 
 namespace {
 
-struct InstallPathCase {
-    const char* applicationDir;
-    const char* installPath;
-};
-
-void PrintTo(const InstallPathCase& c, std::ostream* os)
+TEST(WrenhopService, InstallPathRemovesOnlyALastPackageComponent)
 {
-    *os << c.applicationDir;
-}
-
-class InstallPath : public testing::TestWithParam<InstallPathCase> {};
-
-TEST_P(InstallPath, RemovesOnlyALastPackageComponent)
-{
-    bool found = false;
-    EXPECT_EQ(WrenhopService::installPathFromApplicationDir(GetParam().applicationDir, &found), GetParam().installPath);
-    EXPECT_EQ(found, std::string(GetParam().applicationDir) != GetParam().installPath);
-}
-
-INSTANTIATE_TEST_SUITE_P(WrenhopService, InstallPath,
-                         testing::Values(InstallPathCase{"D:/packages/Cartaline/package", "D:/packages/Cartaline"},
-                                         InstallPathCase{"D:/package/package", "D:/package"},
-                                         InstallPathCase{"D:/Apps/package/bin", "D:/Apps/package/bin"},
-                                         InstallPathCase{"D:/Apps/mypackage", "D:/Apps/mypackage"},
-                                         InstallPathCase{"D:/Apps/Package", "D:/Apps/Package"}));
-
-class Service : public testing::Test {
-protected:
-    void load(const std::string& xml)
-    {
-        testsupport::writeFile(service.getDownloadDirPath() + "/packageInfo.xml", xml);
-        service.reloadManifest();
+    for (const auto& [applicationDir, installPath] : std::vector<std::pair<std::string, std::string>>{
+             {"D:/packages/Cartaline/package", "D:/packages/Cartaline"}, {"D:/package/package", "D:/package"},
+             {"D:/Apps/package/bin", "D:/Apps/package/bin"}, {"D:/Apps/mypackage", "D:/Apps/mypackage"},
+             {"D:/Apps/Package", "D:/Apps/Package"}}) {
+        bool found = false;
+        EXPECT_EQ(WrenhopService::installPathFromApplicationDir(applicationDir, &found), installPath);
+        EXPECT_EQ(found, applicationDir != installPath) << applicationDir;
     }
+}
 
-    WrenhopService& service = WrenhopService::getInstance();
-};
+void load(const std::string& xml, const std::string& installPath = {})
+{
+    testsupport::writeFile(DOWNLOAD_DIR_PATH() + "/packageInfo.xml", xml);
+    enginetest::freshService(installPath);
+}
 
-TEST_F(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged)
+TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged)
 {
     load("<m><release><version>3.1</version></release><packages>"
          "<package><name>A</name><platform>Windows</platform></package>"
@@ -60,71 +42,54 @@ TEST_F(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchang
          "<file><name>F1</name><platform>windows </platform></file>"
          "<file><name>F2</name><platform>windows</platform></file>"
          "</install></m>");
-    ASSERT_TRUE(service.findScriptPackageFromXml());
-    EXPECT_EQ(service.getScriptPackage().name, "B");
-    EXPECT_EQ(service.getDownloadUrl(), "http://h.example/s/b.zip");
-    ASSERT_TRUE(service.findScriptFileFromXml());
-    EXPECT_EQ(service.getScriptFile().name, "F2");
-    EXPECT_EQ(service.getReleaseVersion(), "3.1");
-}
+    ASSERT_TRUE(service().findScriptPackageFromXml());
+    ASSERT_TRUE(service().findScriptFileFromXml());
+    EXPECT_EQ(service().getScriptPackage().name + " " + service().getDownloadUrl() + " "
+                  + service().getScriptFile().name + " " + service().getReleaseVersion(),
+              "B http://h.example/s/b.zip F2 3.1");
 
-TEST_F(Service, FailedSearchClearsAnEarlierSelectionAndIsLogged)
-{
-    load("<m><packages><package><name>old</name><platform>windows</platform></package></packages>"
-         "<install><file><platform>windows</platform></file></install></m>");
-    ASSERT_TRUE(service.findScriptPackageFromXml());
-    ASSERT_TRUE(service.findScriptFileFromXml());
+    // A failed search, or none for want of a manifest, clears the selection.
     load("<m><packages><package><platform>linux</platform></package></packages>"
          "<install><file><platform>mac</platform></file></install></m>");
     enginetest::LogTail log;
-    EXPECT_FALSE(service.findScriptPackageFromXml());
-    EXPECT_FALSE(service.findScriptFileFromXml());
-    EXPECT_EQ(service.getScriptPackage().name + service.getDownloadUrl() + service.getScriptFile().platform, "");
+    EXPECT_FALSE(service().findScriptPackageFromXml());
+    EXPECT_FALSE(service().findScriptFileFromXml());
+    EXPECT_EQ(service().getScriptPackage().name + service().getDownloadUrl() + service().getScriptFile().platform, "");
     EXPECT_NE(log.text().find("not found platform information from packageInfo.xml"), std::string::npos);
+    fs::remove(DOWNLOAD_DIR_PATH() + "/packageInfo.xml");
+    enginetest::freshService();
+    EXPECT_NE(log.text().find("Unable to load script " + DOWNLOAD_DIR_PATH() + "/packageInfo.xml"), std::string::npos);
+    EXPECT_FALSE(service().findScriptPackageFromXml() || service().findScriptFileFromXml());
 }
 
-TEST_F(Service, MissingManifestSelectsNothing)
+TEST(Service, CleanUpLeavesAFolderWithSubfoldersButAnswersTrue)
 {
-    fs::remove(service.getDownloadDirPath() + "/packageInfo.xml");
-    enginetest::LogTail log;
-    service.reloadManifest();
-    EXPECT_NE(log.text().find("Unable to load script " + service.getDownloadDirPath() + "/packageInfo.xml"),
-              std::string::npos);
-    EXPECT_FALSE(service.findScriptPackageFromXml());
-    EXPECT_FALSE(service.findScriptFileFromXml());
+    fs::create_directories(DOWNLOAD_DIR_PATH() + "/sub/deeper");
+    testsupport::writeFile(DOWNLOAD_DIR_PATH() + "/update_win.zip", "zip");
+    EXPECT_TRUE(service().removeTempFiles());
+    EXPECT_FALSE(fs::exists(DOWNLOAD_DIR_PATH() + "/update_win.zip"));
+    EXPECT_TRUE(fs::exists(DOWNLOAD_DIR_PATH() + "/sub"));
 }
 
-TEST_F(Service, CleanUpLeavesAFolderWithSubfoldersButAnswersTrue)
+// A file that is not the main binary starts nothing; a start that fails is
+// logged as such.
+TEST(Service, RestartStartsOnlyTheMainBinaryAndLogsAFailedStart)
 {
-    fs::create_directories(service.getDownloadDirPath() + "/sub/deeper");
-    testsupport::writeFile(service.getDownloadDirPath() + "/update_win.zip", "zip");
-    EXPECT_TRUE(service.removeTempFiles());
-    EXPECT_FALSE(fs::exists(service.getDownloadDirPath() + "/update_win.zip"));
-    EXPECT_TRUE(fs::exists(service.getDownloadDirPath() + "/sub"));
-}
-
-TEST_F(Service, RestartOfAFileThatIsNotTheMainBinaryStartsNothing)
-{
-    load("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec>"
-         "<is-main-binary>false</is-main-binary></file></install></m>");
-    ASSERT_TRUE(service.findScriptFileFromXml());
-    enginetest::LogTail log;
-    EXPECT_TRUE(service.restartCartaline());
-    EXPECT_NE(log.text().find("[LOG_ERROR] wrenhop::service::WrenhopService::restartCartaline"), std::string::npos);
-    EXPECT_NE(log.text().find("not main binary"), std::string::npos);
-    EXPECT_EQ(log.text().find("restart Cartaline: "), std::string::npos);
-}
-
-TEST_F(Service, RestartThatCannotStartCartalineIsReportedAsFailed)
-{
-    load("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec>"
-         "<is-main-binary>true</is-main-binary></file></install></m>");
-    ASSERT_TRUE(service.findScriptFileFromXml());
     const testsupport::ScratchDir empty;
-    service.setInstallPath(empty.path());
-    enginetest::LogTail log;
-    EXPECT_TRUE(service.restartCartaline());
-    EXPECT_NE(log.text().find("restart Cartaline fail: " + empty.path() + "/package/./Cartaline.exe"), std::string::npos);
+    for (const char* main : {"false", "true"}) {
+        load(std::string("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec><is-main-binary>")
+                 + main + "</is-main-binary></file></install></m>",
+             empty.path());
+        ASSERT_TRUE(service().findScriptFileFromXml());
+        enginetest::LogTail log;
+        EXPECT_TRUE(service().restartCartaline());
+        const bool tried = log.text().find("restart Cartaline fail: " + empty.path() + "/package/./Cartaline.exe")
+            != std::string::npos;
+        EXPECT_EQ(tried, *main == 't') << log.text();
+        EXPECT_EQ(log.text().find("[LOG_ERROR] wrenhop::service::WrenhopService::restartCartaline") != std::string::npos
+                      && log.text().find("not main binary") != std::string::npos,
+                  !tried) << log.text();
+    }
 }
 
 } // namespace

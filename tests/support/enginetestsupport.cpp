@@ -4,6 +4,7 @@
 #include "log.h"
 #include "testsupport.h"
 #include "wrenhopmanager.h"
+#include "httpclient.h"
 #include "wrenhopservice.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -26,6 +28,9 @@
 #include <sstream>
 
 namespace enginetest {
+
+using wrenhop::service::HttpClient;
+using wrenhop::service::WrenhopService;
 
 namespace {
 
@@ -195,15 +200,6 @@ int PackageServer::requests(const std::string& path) const
     return found == mRequests.end() ? 0 : found->second;
 }
 
-int PackageServer::requests() const
-{
-    const std::lock_guard<std::mutex> lock(mMutex);
-    int total = 0;
-    for (const auto& [path, count] : mRequests)
-        total += path.rfind("/redirect/", 0) == 0 ? 0 : count;
-    return total;
-}
-
 std::string PackageServer::lastHeader(const std::string& name) const
 {
     const std::lock_guard<std::mutex> lock(mMutex);
@@ -237,7 +233,30 @@ int closedPort()
     return ntohs(address.sin_port);
 }
 
-std::string zipBytes(const std::vector<std::pair<std::string, std::string>>& entries, int badCrcEntry)
+WrenhopService& service()
+{
+    return WrenhopService::getInstance();
+}
+
+WrenhopService& freshService(const std::string& installPath)
+{
+    if (!installPath.empty())
+        service().setInstallPath(installPath);
+    service().reloadManifest();
+    return service();
+}
+
+void shortTimeouts(bool on)
+{
+    HttpClient::setTimeoutsForTesting(std::chrono::milliseconds(on ? 2000 : 0), std::chrono::seconds(on ? 1 : 0));
+}
+
+WrenhopManager& manager()
+{
+    return WrenhopManager::getInstance();
+}
+
+std::string zipBytes(const Entries& entries, int badCrcEntry)
 {
     const testsupport::ScratchDir dir;
     const std::string path = dir.file("archive.zip");
@@ -290,6 +309,15 @@ void writeManifest(const Manifest& manifest)
     testsupport::writeFile(wrenhop::service::DOWNLOAD_DIR_PATH() + "/packageInfo.xml", manifestXml(manifest));
 }
 
+Manifest served(PackageServer& server, const std::string& bytes, Manifest manifest)
+{
+    server.put(manifest.source, bytes);
+    manifest.host = server.host();
+    manifest.hash = sha1Hex(bytes);
+    manifest.size = std::to_string(bytes.size());
+    return manifest;
+}
+
 Snapshot snapshot(const std::string& root)
 {
     namespace fs = std::filesystem;
@@ -307,6 +335,18 @@ Snapshot snapshot(const std::string& root)
             result[relative] = {testsupport::readFile(it->path().string()), mode};
     }
     return result;
+}
+
+Snapshot withEntries(Snapshot installation, const Entries& entries)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    for (const auto& [name, bytes] : entries) {
+        installation[name] = {bytes, name == "package/Cartaline.exe" ? 0755u : 0666u & ~mask};
+        for (auto slash = name.find('/'); slash != std::string::npos; slash = name.find('/', slash + 1))
+            installation.emplace(name.substr(0, slash + 1), std::pair{std::string(), 0777u & ~mask});
+    }
+    return installation;
 }
 
 namespace {
@@ -420,21 +460,28 @@ std::vector<std::string> stateTrace()
     return trace;
 }
 
-std::vector<std::string> resultLogLines()
+std::vector<std::string> lines(const std::string& path)
 {
-    std::vector<std::string> lines;
-    std::istringstream in(testsupport::readFile(ERROR_LOG_FILE_PATH()));
+    std::vector<std::string> result;
+    std::istringstream in(testsupport::readFile(path.empty() ? ERROR_LOG_FILE_PATH() : path));
     for (std::string text; std::getline(in, text);)
-        lines.push_back(text);
-    return lines;
+        result.push_back(text);
+    return result;
 }
 
-bool matchesResultLine(const std::string& line, const std::string& expected)
+testing::AssertionResult resultLinesAre(const std::vector<std::string>& lines, const std::vector<std::string>& expected)
 {
-    // escape() turns "#" into "\#".
-    QString pattern = QRegularExpression::escape(QString::fromStdString(expected));
-    pattern.replace(QLatin1String("\\#"), QLatin1String("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"));
-    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(QString::fromStdString(line)).hasMatch();
+    bool same = lines.size() == expected.size();
+    for (std::size_t i = 0; same && i < lines.size(); ++i) {
+        // escape() turns "#" into "\#".
+        QString pattern = QRegularExpression::escape(QString::fromStdString(expected[i]));
+        pattern.replace(QLatin1String("\\#"), QLatin1String("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"));
+        same = QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(QString::fromStdString(lines[i])).hasMatch();
+    }
+    testing::AssertionResult result = same ? testing::AssertionSuccess() : testing::AssertionFailure();
+    for (const std::string& line : lines)
+        result << line << "\n";
+    return result;
 }
 
 } // namespace enginetest

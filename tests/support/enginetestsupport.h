@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // Shared parts of the update engine tests: an HTTP server on 127.0.0.1,
-// archives, manifests, folder snapshots, the logs, and a child process per
-// case in an installation of its own.
+// archives, manifests, folder snapshots, the logs, the service and manager
+// as a case gets them, and a child process per case in an installation of
+// its own.
 #pragma once
 
 #include "wrenhopservice.h"
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>
@@ -15,6 +18,8 @@
 #include <thread>
 #include <utility>
 #include <vector>
+
+class WrenhopManager;
 
 namespace httplib {
 class Server;
@@ -47,7 +52,6 @@ public:
     void ignoreRanges(bool ignore);
     std::string host() const; // "http://127.0.0.1:<port>"
     int requests(const std::string& path) const;
-    int requests() const;
     // A header of the last request; empty when it had none.
     std::string lastHeader(const std::string& name) const;
 
@@ -83,11 +87,20 @@ private:
     std::vector<std::pair<int, double>> mEvents;
 };
 
+// The only ways the cases reach the service and the manager. freshService()
+// reads the manifest in the work folder again and, given a path, installs
+// there; shortTimeouts() gives up on a dead transfer within seconds.
+wrenhop::service::WrenhopService& service();
+wrenhop::service::WrenhopService& freshService(const std::string& installPath = {});
+void shortTimeouts(bool on);
+WrenhopManager& manager();
+
 // A port on 127.0.0.1 that nobody listens on.
 int closedPort();
 
+using Entries = std::vector<std::pair<std::string, std::string>>;
 // The entry at badCrcEntry is stored raw with a wrong CRC in its headers.
-std::string zipBytes(const std::vector<std::pair<std::string, std::string>>& entries, int badCrcEntry = -1);
+std::string zipBytes(const Entries& entries, int badCrcEntry = -1);
 std::string sha1Hex(const std::string& bytes);
 std::string sha256Hex(const std::string& bytes);
 
@@ -106,11 +119,16 @@ struct Manifest {
 std::string manifestXml(const Manifest& manifest);
 // Where the program reads it: <TEMP>/CaL/packageInfo.xml.
 void writeManifest(const Manifest& manifest);
+// The manifest for these bytes served at its source.
+Manifest served(PackageServer& server, const std::string& bytes, Manifest manifest = {});
 
 // Paths below root with their bytes and modes; folders end in "/". A log
 // folder at the top is left out: a run writes it.
 using Snapshot = std::map<std::string, std::pair<std::string, unsigned>>;
 Snapshot snapshot(const std::string& root);
+// The snapshot with the entries written over it in the unpacker's modes,
+// Cartaline's executable 0755.
+Snapshot withEntries(Snapshot installation, const Entries& entries);
 
 // The lines this process logs while the object lives.
 class LogTail
@@ -148,9 +166,10 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
 std::string logText();
 std::vector<std::string> stateTrace();
 
-// The lines of the result log (without their line ends).
-std::vector<std::string> resultLogLines();
-// True when the line is the expected one with "#" standing for the time.
-bool matchesResultLine(const std::string& line, const std::string& expected);
+// The lines of a file (default: the result log) without their line ends.
+std::vector<std::string> lines(const std::string& path = {});
+// Success when there are just the expected lines, "#" standing for a time.
+testing::AssertionResult resultLinesAre(const std::vector<std::string>& lines,
+                                        const std::vector<std::string>& expected);
 
 } // namespace enginetest
