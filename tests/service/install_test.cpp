@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
+// The update engine: a download from a real HTTP server on 127.0.0.1, then
+// the installation of what arrived whole into a real folder.
 #include "wrenhopservice.h"
 
 #include "enginetestsupport.h"
+#include "httpclient.h"
 #include "testsupport.h"
+
+#include <QByteArray>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <regex>
 
 #include <unistd.h>
 
@@ -24,20 +31,21 @@ using testsupport::writeFile;
 
 namespace {
 
-using Events = std::vector<std::pair<int, double>>;
-const Events kInstalled{{STATE_INSTALL_COMPLETE, 100.0}};
 const Entries kUpdate{{"package/Cartaline.exe", "new exe"},
                       {"package/data/old.txt", "new data"},
                       {"package/fresh/deeper/new.txt", "brand new"}};
 const char* const kChildEnv = "WRENHOP_TEST_INSTALL_INTO";
 
-class Install : public testing::Test {
+class Engine : public testing::Test {
 protected:
     void SetUp() override
     {
         fs::remove_all(DOWNLOAD_DIR_PATH());
         fs::create_directories(DOWNLOAD_DIR_PATH());
         service().setListener(&listener);
+        enginetest::shortTimeouts(true);
+        server.put("/files/update_win.zip", body);
+        server.put("/files/broken.zip", "<html>down</html>", 500);
         writeFile(install.file("package/Cartaline.exe"), "old exe");
         fs::permissions(install.file("package/Cartaline.exe"), fs::perms(0700));
         writeFile(install.file("package/data/old.txt"), "old data");
@@ -49,143 +57,391 @@ protected:
     {
         EXPECT_TRUE(service().waitForWorkers(60s));
         service().setListener(nullptr);
+        enginetest::shortTimeouts(false);
     }
 
-    // The manifest and the downloaded file, as a finished download leaves them.
-    void prepare(const std::string& downloaded, Manifest manifest = {})
+    // False when the manifest names no usable package.
+    bool load(const std::string& source, const std::string& hash = {}, const std::string& size = {},
+              Manifest manifest = {})
     {
-        if (manifest.package.empty())
-            manifest.source = "/files/Cartaline.exe";
+        manifest.host = manifest.host.empty() ? server.host() : manifest.host;
+        manifest.source = source;
+        manifest.hash = hash;
+        manifest.size = size;
         enginetest::writeManifest(manifest);
-        writeFile(DOWNLOAD_DIR_PATH() + "/" + fs::path(manifest.source).filename().string(), downloaded);
-        ASSERT_TRUE(enginetest::freshService(install.path()).findScriptPackageFromXml());
-        ASSERT_TRUE(service().findScriptFileFromXml());
+        return enginetest::freshService(install.path()).findScriptPackageFromXml() && service().findScriptFileFromXml();
     }
 
-    Events runInstall()
+    // Downloads and, when asked, installs what arrived whole; the last state.
+    int run(bool installToo = true)
     {
-        service().runInstallThread();
+        service().runDownloadThread();
         EXPECT_TRUE(service().waitForWorkers(60s));
-        return listener.events();
+        if (installToo && listener.events().back().first == STATE_DOWNLOAD_COMPLETE) {
+            service().runInstallThread();
+            EXPECT_TRUE(service().waitForWorkers(60s));
+        }
+        return listener.events().back().first;
+    }
+
+    std::string stored() const { return DOWNLOAD_DIR_PATH() + "/update_win.zip"; }
+    std::string partial() const { return stored() + ".partial"; }
+    std::string record() const { return partial() + ".record"; }
+    long files() const
+    {
+        const fs::directory_iterator folder(DOWNLOAD_DIR_PATH());
+        return static_cast<long>(std::distance(fs::begin(folder), fs::end(folder)));
     }
 
     enginetest::Recorder listener;
+    enginetest::PackageServer server;
     testsupport::ScratchDir install;
+    const std::string body = enginetest::zipBytes(kUpdate, -1, 1000);
 };
 
-// A ".bak" of the installation's own is a file like any other: kept. An exec
-// the archive lacks is not moved aside.
-TEST_F(Install, UnpacksAndLeavesNothingOfItsOwnBehind)
-{
-    prepare(enginetest::zipBytes(kUpdate));
-    ASSERT_EQ(runInstall(), kInstalled);
-    std::vector<std::string> names;
-    for (const auto& entry : snapshot(install.path()))
-        names.push_back(entry.first + (entry.first.back() == '/' ? "" : "=" + entry.second.first));
-    EXPECT_EQ(names, (std::vector<std::string>{"package/", "package/Cartaline.exe=new exe",
-                                               "package/Cartaline.exe.bak=the user's own", "package/data/",
-                                               "package/data/old.txt=new data", "package/fresh/",
-                                               "package/fresh/deeper/", "package/fresh/deeper/new.txt=brand new",
-                                               "package/keep.txt=untouched"}));
+struct Case {
+    const char* name;
+    // Below the test server ("#drop": hung up after 300 bytes), a URL of
+    // another scheme, or "refused" for a closed port.
+    const char* source;
+    const char* hash; // "{sha1}", "{SHA1}" and "{sha256}" stand for the package's
+    const char* size;
+    int state;        // the last one reported
+    const char* logged;
+    Entries entries = {};        // served zipped at the source instead
+    const char* raw = nullptr;   // served as it is at the source instead
+    const char* exec = "Cartaline.exe";
+    const char* package = "update_win";
+    // "link": package/data is a link to a copy outside; "journal": an earlier
+    // run left one that cannot be read; "file": a plain file where the
+    // transaction's folder goes.
+    const char* tweak = "";
+};
 
-    prepare(enginetest::zipBytes({{"package/data/old.txt", "newer data"}}));
-    EXPECT_EQ(runInstall().back(), kInstalled.back());
-    EXPECT_TRUE(service().removeTempFiles());
-    EXPECT_EQ(readFile(install.file("package/Cartaline.exe")) + readFile(install.file("package/data/old.txt")),
-              "new exenewer data");
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
 }
 
-class ExecPermissions : public Install, public testing::WithParamInterface<std::pair<const char*, unsigned>> {};
+// The installation refuses the package and changes nothing.
+Case refused(const char* name, const Entries& entries, const char* exec = "Cartaline.exe", const char* tweak = "")
+{
+    return {name, "/files/update_win.zip", "", "", STATE_UPDATE_FAIL_RETRY, "", entries, nullptr, exec, "update_win", tweak};
+}
+
+class Outcome : public Engine, public testing::WithParamInterface<Case> {};
+
+// Only a whole checked package is installed, and only whole; a failure
+// leaves the installation as it was and beside the manifest only what a
+// transfer may resume, never an error page.
+TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
+{
+    const Case& c = GetParam();
+    const std::string served = c.raw ? c.raw : c.entries.empty() ? body : enginetest::zipBytes(c.entries);
+    if (served != body)
+        server.put(c.source, served);
+    std::string hash = c.hash;
+    const std::string sha1 = enginetest::sha1Hex(served);
+    for (const auto& [mark, value] : {std::pair{"{sha1}", sha1},
+                                      {"{SHA1}", QByteArray::fromStdString(sha1).toUpper().toStdString()},
+                                      {"{sha256}", enginetest::sha256Hex(served)}}) {
+        if (const auto at = hash.find(mark); at != std::string::npos)
+            hash.replace(at, std::string(mark).size(), value);
+    }
+    Manifest manifest;
+    std::string source = c.source;
+    if (const auto mark = source.find("#drop"); mark != std::string::npos) {
+        source.erase(mark);
+        server.dropNext(source, 300);
+    }
+    if (source == "refused") {
+        source = "/files/update_win.zip";
+        manifest.host = "http://127.0.0.1:" + std::to_string(enginetest::closedPort());
+    } else if (const auto scheme = source.find("://"); scheme != std::string::npos && source.front() != '/') {
+        manifest.host = source.substr(0, scheme + 3);
+        source.erase(0, scheme + 3);
+    }
+    manifest.exec = c.exec;
+    manifest.package = c.package;
+    const std::string tweak = c.tweak;
+    const testsupport::ScratchDir outside;
+    if (tweak == "link") {
+        fs::copy(install.file("package/data"), outside.path(), fs::copy_options::recursive);
+        fs::remove_all(install.file("package/data"));
+        fs::create_directory_symlink(outside.path(), install.file("package/data"));
+    }
+    if (tweak == "journal" || tweak == "file")
+        writeFile(install.file(tweak == "file" ? ".wrenhop-update" : ".wrenhop-update/journal"), "wrenhop-journal 1\n");
+    const enginetest::Snapshot before = snapshot(install.path());
+    const enginetest::Snapshot outsideBefore = snapshot(outside.path());
+    enginetest::LogTail log;
+
+    if (c.state == STATE_NO_UPDATE_FILE) {
+        // Refused before any transfer.
+        EXPECT_FALSE(load(source, hash, c.size, manifest));
+        EXPECT_EQ(server.requests(source), 0);
+    } else {
+        ASSERT_TRUE(load(source, hash, c.size, manifest));
+        EXPECT_EQ(run(), c.state);
+        const auto events = listener.events();
+        // A failed transfer carries the last percentage reported.
+        const double last = events.size() > 1 ? events[events.size() - 2].second : 0.0;
+        EXPECT_EQ(events.back().second,
+                  c.state == STATE_INSTALL_COMPLETE ? 100.0 : c.state == STATE_NO_NETWORK ? last : 0.0);
+        const bool arrived = std::count(events.begin(), events.end(), std::pair{int(STATE_DOWNLOAD_COMPLETE), 100.0}) > 0;
+        const bool kept = fs::exists(partial());
+        EXPECT_EQ(kept, fs::exists(record()));
+        if (kept) {
+            EXPECT_EQ(c.state, STATE_NO_NETWORK);
+            EXPECT_EQ(served.rfind(readFile(partial()), 0), 0u);
+        }
+        EXPECT_EQ(files(), 1 + (arrived ? 1 : 0) + (kept ? 2 : 0));
+        EXPECT_EQ(readFile(DOWNLOAD_DIR_PATH() + "/" + fs::path(source).filename().string()), arrived ? served : "");
+    }
+    EXPECT_NE(log.text().find(c.logged), std::string::npos) << log.text();
+    // A ".bak" of the installation's own is a file like any other: kept. An
+    // exec the archive lacks is not moved aside.
+    if (c.state == STATE_INSTALL_COMPLETE) {
+        EXPECT_TRUE(service().removeTempFiles());
+    }
+    EXPECT_EQ(snapshot(install.path()), c.state == STATE_INSTALL_COMPLETE
+                  ? enginetest::withEntries(before, c.entries.empty() ? kUpdate : c.entries)
+                  : before);
+    EXPECT_EQ(snapshot(outside.path()), outsideBefore);
+}
+
+const char* const kZeros40 = "0000000000000000000000000000000000000000";
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, Outcome,
+    testing::Values(
+        Case{"Plain", "/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE,
+             "no hash in packageInfo.xml: the package is not checked"},
+        Case{"FiveRedirects", "/redirect/5/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE, "success"},
+        Case{"FiftyRedirects", "/redirect/50/files/update_win.zip", "", "", STATE_NO_NETWORK, "download error("},
+        Case{"NoLength", "/nolength/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE, "success"},
+        Case{"NotFound", "/files/update.zip", "", "", STATE_NO_NETWORK, "download error(404): Not Found"},
+        Case{"ServerError", "/files/broken.zip", "", "", STATE_NO_NETWORK, "download error(500): "},
+        Case{"Dropped", "/drop/files/update_win.zip", "", "", STATE_NO_NETWORK, "download error("},
+        Case{"DroppedWithETag", "/files/update_win.zip#drop", "", "", STATE_NO_NETWORK, "kept 300 bytes"},
+        Case{"Stalled", "/stall/files/update_win.zip", "", "", STATE_NO_NETWORK, "download error("},
+        Case{"Trickling", "/slow/files/update_win.zip", "", "", STATE_NO_NETWORK, "slower than 1024 bytes/s"},
+        Case{"Refused", "refused", "", "", STATE_NO_NETWORK, "download error("},
+        Case{"FileSource", "file:///etc/hostname", "", "", STATE_NO_NETWORK, "download error(3)"},
+        Case{"RedirectToFile", "/goto/file:///etc/hostname", "", "", STATE_NO_NETWORK, "download error(3)"},
+        Case{"UpperCaseSha1InBlanks", "/files/update_win.zip", "\n {SHA1} \n", "1000", STATE_INSTALL_COMPLETE, "success"},
+        Case{"Sha256", "/files/update_win.zip", "{sha256}", "1000", STATE_INSTALL_COMPLETE, "success"},
+        Case{"WrongSha256", "/files/update_win.zip", "0000000000000000000000000000000000000000000000000000000000000000",
+             "", STATE_UPDATE_FAIL_RETRY, "sha256 mismatch: "},
+        Case{"WrongSha1", "/files/update_win.zip", kZeros40, "1000", STATE_UPDATE_FAIL_RETRY,
+             "expected 0000000000000000000000000000000000000000, received "},
+        Case{"PrefixedSha1", "/files/update_win.zip", "sha1:{sha1}", "", STATE_NO_UPDATE_FILE,
+             "hash is neither a SHA-1 nor a SHA-256: sha1:"},
+        Case{"FortyOneDigits", "/files/update_win.zip", "00000000000000000000000000000000000000000", "",
+             STATE_NO_UPDATE_FILE, "SHA-256: 00000000000000000000000000000000000000000"},
+        Case{"NotHex", "/files/update_win.zip", "000000000000000000000000000000000000000g", "", STATE_NO_UPDATE_FILE,
+             "SHA-256: 000000000000000000000000000000000000000g"},
+        Case{"SizeTooLarge", "/files/update_win.zip", "{sha1}", "1001", STATE_UPDATE_FAIL_RETRY,
+             "expected 1001, received 1000"},
+        Case{"SizeBeyond32Bits", "/files/update_win.zip", "", "4294968296", STATE_UPDATE_FAIL_RETRY,
+             "expected 4294968296"},
+        Case{"SizeOverflowing", "/files/update_win.zip", "", "999999999999999999999999", STATE_UPDATE_FAIL_RETRY,
+             "size mismatch"},
+        Case{"ParentAsFileName", "/files/..", "", "", STATE_UPDATE_FAIL_RETRY, ""},
+        Case{"ExecAbsentFromArchive", "/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE, "",
+             {{"package/data/old.txt", "new data"}}},
+        Case{"Truncated", "/files/update_win.zip", "", "", STATE_UPDATE_FAIL_RETRY, "", {}, "PK\x03\x04\x14"},
+        Case{"DotExecPlainFile", "/files/Cartaline.exe", "", "", STATE_UPDATE_FAIL_RETRY, "", {}, "new exe", ".", ""},
+        refused("ParentExec", kUpdate, "../Cartaline.exe"), refused("BackslashParentExec", kUpdate, "..\\..\\keep.txt"),
+        refused("EmptyExec", kUpdate, ""), refused("EntryOutsideThePackage", {{"../outside.txt", "x"}}),
+        refused("ArchiveNamesOwnFolder", {{".wrenhop-update/journal", "x"}}),
+        refused("ExecMissingAfterUnpack", {{"package/fresh/new.txt", "new"}}, "Other.exe"),
+        refused("FileAndFolderOfOneName", {{"package/x", "1"}, {"package/x/y", "2"}}), refused("DotExec", kUpdate, "."),
+        refused("ExistingFolderExec", kUpdate, "data"), refused("NewFolderExec", kUpdate, "fresh/"),
+        refused("LinkedFolder", kUpdate, "Cartaline.exe", "link"),
+        refused("UnreadableJournal", kUpdate, "Cartaline.exe", "journal"),
+        refused("FileForTheTransactionFolder", kUpdate, "Cartaline.exe", "file")),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// A first attempt is cut after 400 of the 1000 bytes; then something
+// changes, and the second attempt goes for the same URL.
+enum class Between { Nothing, RangesIgnored, FileChanged, Refused, OtherHash, PartialTooLong, RecordCorrupt,
+                     RecordMissing, PartialDamaged };
+
+struct ResumeCase {
+    const char* name;
+    Between between;
+    bool hashed;       // the manifest holds the package's SHA-1
+    const char* range; // what the second attempt's last request asked for
+    int state;
+};
+
+void PrintTo(const ResumeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Resume : public Engine, public testing::WithParamInterface<ResumeCase> {};
+
+TEST_P(Resume, AsksForTheRestOnlyWhenItIsTheSameFile)
+{
+    const ResumeCase& c = GetParam();
+    const std::string source = "/files/update_win.zip";
+    const std::string sha1 = c.hashed ? enginetest::sha1Hex(body) : std::string();
+    server.dropNext(source, 400);
+    ASSERT_TRUE(load(source, sha1, "1000"));
+    ASSERT_EQ(run(false), STATE_NO_NETWORK);
+    ASSERT_EQ(fs::file_size(partial()), 400u);
+    const std::string etag = '"' + enginetest::sha1Hex(body).substr(0, 16) + '"'; // the test server's
+
+    std::string expected = body;
+    std::string hash = sha1;
+    switch (c.between) {
+    case Between::Nothing:
+        break;
+    case Between::RangesIgnored:
+        server.ignoreRanges(true);
+        break;
+    case Between::FileChanged:
+        expected = QByteArray(1000, 'n').toStdString();
+        server.put(source, expected);
+        break;
+    case Between::Refused:
+        server.put(source, body, 416);
+        break;
+    case Between::OtherHash:
+        hash = enginetest::sha256Hex(body);
+        break;
+    case Between::PartialTooLong:
+        writeFile(partial(), body + "!");
+        break;
+    case Between::RecordCorrupt:
+        writeFile(record(), "wrenhop-partial 1\n" + server.host() + source + "\nmany\n");
+        break;
+    case Between::RecordMissing:
+        fs::remove(record());
+        break;
+    case Between::PartialDamaged:
+        writeFile(partial(), std::string(400, 'x'));
+        break;
+    }
+    const std::size_t firstAttempt = listener.events().size();
+    enginetest::LogTail log;
+    ASSERT_TRUE(load(source, hash, "1000"));
+    EXPECT_EQ(run(false), c.state);
+    EXPECT_EQ(server.lastHeader("Range"), c.range);
+    EXPECT_EQ(server.lastHeader("If-Range"), *c.range ? etag : "");
+    // A whole file, or nothing: a bad part is never resumed twice.
+    EXPECT_EQ(readFile(stored()), c.state == STATE_DOWNLOAD_COMPLETE ? expected : "");
+    EXPECT_EQ(files(), c.state == STATE_DOWNLOAD_COMPLETE ? 2 : 1);
+    if (c.between == Between::Nothing) {
+        // The bar starts where the first attempt stopped.
+        EXPECT_EQ(listener.events()[firstAttempt], std::make_pair(static_cast<int>(STATE_DOWNLOAD_PROGRESS), 40.0));
+        EXPECT_NE(log.text().find("resumed 400 bytes"), std::string::npos) << log.text();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, Resume,
+    testing::Values(ResumeCase{"SameFile", Between::Nothing, true, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"ServerIgnoresRange", Between::RangesIgnored, true, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"FileChangedOnServer", Between::FileChanged, false, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"RangeNotSatisfiable", Between::Refused, true, "", STATE_NO_NETWORK},
+                    ResumeCase{"ManifestChanged", Between::OtherHash, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"PartialLongerThanSize", Between::PartialTooLong, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"RecordCorrupt", Between::RecordCorrupt, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"RecordMissing", Between::RecordMissing, true, "", STATE_DOWNLOAD_COMPLETE},
+                    ResumeCase{"DamagedPartFailsTheHash", Between::PartialDamaged, true, "bytes=400-",
+                               STATE_UPDATE_FAIL_RETRY}),
+    [](const testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
+
+TEST(Redirect, FromHttpsToPlainHttpIsRefused)
+{
+    EXPECT_FALSE(isRedirectAllowed("https://a.example/x.zip", "http://b.example/x.zip"));
+    EXPECT_FALSE(isRedirectAllowed("HTTPS://a.example/x.zip", " HTTP://a.example/x.zip"));
+    EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "/y.zip"));
+    EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "//b.example/y.zip"));
+    EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "https://b.example/y.zip"));
+    EXPECT_TRUE(isRedirectAllowed("http://a.example/x.zip", "http://b.example/y.zip"));
+}
+
+TEST_F(Engine, UnusableFileNameOrMissingFolderFailsWithoutATransfer)
+{
+    ASSERT_TRUE(load("/files/"));
+    run();
+    ASSERT_TRUE(load("/files/update_win.zip"));
+    fs::remove_all(DOWNLOAD_DIR_PATH());
+    run();
+    EXPECT_EQ(listener.events(), (std::vector<std::pair<int, double>>{{STATE_UPDATE_FAIL_RETRY, 0.0},
+                                                                       {STATE_UPDATE_FAIL_RETRY, 0.0}}));
+    EXPECT_EQ(server.requests("/files/") + server.requests("/files/update_win.zip"), 0);
+}
+
+// Larger than the blocks the writer may hold back.
+TEST_F(Engine, ReplacesTheFileOfAnEarlierAttemptWithCurlsUserAgent)
+{
+    const std::string large(3 << 20, 'l');
+    server.put("/large/update_win.zip", large);
+    writeFile(stored(), "left over from a failed installation");
+    ASSERT_TRUE(load("/large/update_win.zip"));
+    EXPECT_EQ(run(false), STATE_DOWNLOAD_COMPLETE);
+    EXPECT_EQ(readFile(stored()), large);
+    const std::string agent = server.lastHeader("User-Agent");
+    EXPECT_TRUE(std::regex_match(agent, std::regex(R"(curl/\d+\.\d+\.\d+.*)"))) << agent;
+}
+
+TEST_F(Engine, ReportsOnePercentagePointStepsAndARetryStartsFromZero)
+{
+    ASSERT_TRUE(load("/drop/files/update_win.zip"));
+    run(false);
+    const std::size_t firstAttempt = listener.events().size();
+    ASSERT_GT(firstAttempt, 1u) << "the dropped transfer reported no progress";
+    ASSERT_TRUE(load("/trickle/files/update_win.zip"));
+    run(false);
+    const auto events = listener.events();
+    EXPECT_EQ(events.back(), std::make_pair(static_cast<int>(STATE_DOWNLOAD_COMPLETE), 100.0));
+    ASSERT_GT(events.size(), firstAttempt + 2);
+    // Without the reset, the retry's first 10 % would not be reported.
+    EXPECT_LT(events[firstAttempt].second, 20.0);
+    for (std::size_t i = firstAttempt; i + 1 < events.size(); ++i) {
+        EXPECT_EQ(events[i].first, STATE_DOWNLOAD_PROGRESS);
+        EXPECT_GE(events[i].second - (i > firstAttempt ? events[i - 1].second : 0.0), 1.0);
+        // Every step of the server is 100 of 1000 bytes.
+        EXPECT_EQ(std::fmod(events[i].second, 10.0), 0.0) << events[i].second;
+    }
+}
+
+class ExecPermissions : public Engine, public testing::WithParamInterface<std::pair<const char*, unsigned>> {};
 
 // Owner read and execute always; without permissions, those of the old exec.
 TEST_P(ExecPermissions, AreMaskedToPermissionBits)
 {
     Manifest manifest;
     manifest.permissions = GetParam().first;
-    prepare(enginetest::zipBytes(kUpdate), manifest);
-    ASSERT_EQ(runInstall(), kInstalled);
+    ASSERT_TRUE(load("/files/update_win.zip", "", "", manifest));
+    ASSERT_EQ(run(), STATE_INSTALL_COMPLETE);
     EXPECT_EQ(static_cast<unsigned>(fs::status(install.file("package/Cartaline.exe")).permissions()) & 07777,
               GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Install, ExecPermissions,
+INSTANTIATE_TEST_SUITE_P(Engine, ExecPermissions,
                          testing::Values(std::make_pair("0x1ED", 0755u), std::make_pair("04755", 0755u),
                                          std::make_pair("06777", 0777u), std::make_pair("0444", 0544u),
                                          std::make_pair("0", 0700u), std::make_pair("", 0700u)));
 
-// Refusals of the installation; each must leave the folder as it was.
-struct RefusedCase {
-    const char* name;
-    Entries entries; // none: the downloaded file is "raw"
-    const char* exec = "Cartaline.exe";
-    const char* raw = "";
-    const char* package = "u";
-    const char* linkedFolder = nullptr; // replaced by a link to a copy outside
-    const char* journal = nullptr;      // left by an earlier run
-    bool fileForFolder = false;         // a plain file where the transaction's folder goes
-};
-
-void PrintTo(const RefusedCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class Refused : public Install, public testing::WithParamInterface<RefusedCase> {};
-
-TEST_P(Refused, TouchesNothing)
-{
-    const RefusedCase& c = GetParam();
-    Manifest manifest;
-    manifest.exec = c.exec;
-    manifest.package = c.package;
-    prepare(c.entries.empty() ? std::string(c.raw) : enginetest::zipBytes(c.entries), manifest);
-    const testsupport::ScratchDir outside;
-    if (c.linkedFolder) {
-        fs::copy(install.file(c.linkedFolder), outside.path(), fs::copy_options::recursive);
-        fs::remove_all(install.file(c.linkedFolder));
-        fs::create_directory_symlink(outside.path(), install.file(c.linkedFolder));
-    }
-    if (c.journal)
-        writeFile(install.file(".wrenhop-update/journal"), c.journal);
-    if (c.fileForFolder)
-        writeFile(install.file(".wrenhop-update"), "not ours");
-    const enginetest::Snapshot before = snapshot(install.path());
-    const enginetest::Snapshot outsideBefore = snapshot(outside.path());
-    EXPECT_EQ(runInstall(), (Events{{STATE_UPDATE_FAIL_RETRY, 0.0}}));
-    EXPECT_EQ(snapshot(install.path()), before);
-    EXPECT_EQ(snapshot(outside.path()), outsideBefore);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Install, Refused,
-    testing::Values(RefusedCase{"Truncated", {}, "Cartaline.exe", "PK\x03\x04\x14", "update_win"},
-                    RefusedCase{"ParentExec", kUpdate, "../Cartaline.exe"},
-                    RefusedCase{"BackslashParentExec", kUpdate, "..\\..\\keep.txt"},
-                    RefusedCase{"EmptyExec", kUpdate, ""},
-                    RefusedCase{"EntryOutsideThePackage", {{"../outside.txt", "x"}}},
-                    RefusedCase{"ArchiveNamesOwnFolder", {{".wrenhop-update/journal", "x"}}},
-                    RefusedCase{"ExecMissingAfterUnpack", {{"package/fresh/new.txt", "new"}}, "Other.exe"},
-                    RefusedCase{"FileAndFolderOfOneName", {{"package/x", "1"}, {"package/x/y", "2"}}},
-                    RefusedCase{"DotExec", kUpdate, "."},
-                    RefusedCase{"DotExecPlainFile", {}, ".", "new exe", ""},
-                    RefusedCase{"ExistingFolderExec", kUpdate, "data"},
-                    RefusedCase{"NewFolderExec", kUpdate, "fresh/"},
-                    RefusedCase{"LinkedFolder", kUpdate, "Cartaline.exe", "", "u", "package/data"},
-                    RefusedCase{"UnreadableJournal", kUpdate, "Cartaline.exe", "", "u", nullptr, "wrenhop-journal 1\n"},
-                    RefusedCase{"FileForTheTransactionFolder", kUpdate, "Cartaline.exe", "", "u", nullptr, nullptr, true}),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
-
 // Runs one installation as an unprivileged user, so that a folder without
 // write permission stops it even when the tests run as root. The child is
 // this program again, running only ChildOnly.Install.
-class Unwritable : public Install {
+class Unwritable : public Engine {
 protected:
     // Everything below the installation belongs to the unprivileged user,
     // except package/locked, which must not be written.
     int runInstallLocked(const Entries& entries)
     {
         fs::create_directories(install.file("package/locked"));
-        prepare(enginetest::zipBytes(entries));
+        server.put("/files/update_win.zip", enginetest::zipBytes(entries));
+        EXPECT_TRUE(load("/files/update_win.zip"));
+        EXPECT_EQ(run(false), STATE_DOWNLOAD_COMPLETE);
         const bool root = testsupport::runningAsRoot();
         for (const auto& entry : fs::recursive_directory_iterator(install.path()))
             EXPECT_TRUE(!root || ::lchown(entry.path().c_str(), 65534, 65534) == 0);

@@ -99,8 +99,10 @@ WrenhopManager& manager();
 int closedPort();
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
-// The entry at badCrcEntry is stored raw with a wrong CRC in its headers.
-std::string zipBytes(const Entries& entries, int badCrcEntry = -1);
+// The entry at badCrcEntry is stored raw with a wrong CRC in its headers;
+// a comment makes the archive as large as size.
+std::string zipBytes(const Entries& entries, int badCrcEntry = -1, std::size_t size = 0,
+                     const std::string& comment = {});
 std::string sha1Hex(const std::string& bytes);
 std::string sha256Hex(const std::string& bytes);
 
