@@ -32,22 +32,18 @@ std::string dataName(int i)
     return "package/data/" + std::to_string(i) + ".dat";
 }
 
-// <scratch>/install/package holds the program and Cartaline 2.1.0 with its
-// data; TEMP, APPDATA and the stand-in's record lie in <scratch>.
-class Sandbox
+// The sandbox with Cartaline 2.1.0 and its data, and the package of 2.2.0 on
+// the server.
+class Installation : public Sandbox
 {
 public:
-    Sandbox()
+    Installation() : Sandbox(WRENHOP_EXECUTABLE)
     {
         const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
-        testsupport::writeFile(install + "/package/Wrenhop", testsupport::readFile(WRENHOP_EXECUTABLE));
         testsupport::writeFile(install + "/package/Cartaline.exe", standIn + "\n#2.1.0");
-        for (const char* name : {"package/Wrenhop", "package/Cartaline.exe"})
-            fs::permissions(install + "/" + name, fs::perms(0755));
+        fs::permissions(install + "/package/Cartaline.exe", fs::perms(0755));
         for (int i = 0; i < kOldFiles; ++i)
             testsupport::writeFile(install + "/" + dataName(i), "old " + std::to_string(i));
-        fs::create_directories(logFolder);
-        fs::create_directories(scratch.file("appdata"));
         oldRelease = snapshot(install);
 
         Entries entries{{"package/Cartaline.exe", standIn + "\n#2.2.0"}};
@@ -59,49 +55,12 @@ public:
         manifest = served(server, zipBytes(entries));
     }
 
-    // One start as Cartaline makes it, with the manifest in place; ended by
-    // its PID at the latest with the object.
-    std::unique_ptr<QProcess> start(const char* mode, const QString& extraEnv = {})
+    // One start as Cartaline makes it, with the manifest in place.
+    std::unique_ptr<Program> start(const char* mode, const QString& env = {})
     {
-        testsupport::writeFile(scratch.file("temp/CaL/packageInfo.xml"), manifestXml(manifest));
-        auto process = std::make_unique<QProcess>();
-        QStringList env = QProcess::systemEnvironment() << extraEnv;
-        for (const auto& [name, value] : {std::pair{"TEMP", scratch.file("temp")}, {"APPDATA", scratch.file("appdata")},
-                                          {"CARTALINE_STANDIN_RECORD", scratch.file("restart.record")},
-                                          {"QT_QPA_PLATFORM", "offscreen"}, {"QT_QUICK_BACKEND", "software"}})
-            env << QString::fromStdString(std::string(name) + "=" + value);
-        process->setEnvironment(env);
-        process->setWorkingDirectory(QString::fromStdString(install + "/package"));
-        process->setStandardOutputFile(QProcess::nullDevice());
-        process->setStandardErrorFile(QProcess::nullDevice());
-        process->start(QString::fromStdString(install + "/package/Wrenhop"), {"Cartaline", "2.1.0", mode});
-        EXPECT_TRUE(process->waitForStarted(10000));
-        return process;
-    }
-
-    std::string logText() const
-    {
-        std::string text;
-        for (const fs::directory_entry& entry : fs::directory_iterator(logFolder))
-            text += testsupport::readFile(entry.path().string());
-        return text;
-    }
-
-    bool waitForLog(QProcess& process, const std::string& text, std::size_t after = 0)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (logText().find(text, after) == std::string::npos) {
-            if (process.state() == QProcess::NotRunning || std::chrono::steady_clock::now() > deadline)
-                return false;
-            process.waitForFinished(10);
-        }
-        return true;
-    }
-
-    static void end(QProcess& process)
-    {
-        process.kill();
-        process.waitForFinished(10000);
+        testsupport::writeFile(path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
+        return std::make_unique<Program>(*this, std::vector<std::string>{"Cartaline", "2.1.0", mode},
+                                         env.isEmpty() ? QStringList() : QStringList{env});
     }
 
     // The installation is one release, whole, with nothing of ours beside it,
@@ -112,14 +71,11 @@ public:
         EXPECT_TRUE(now == newRelease || (allowOld && now == oldRelease)) << "mixed installation";
         EXPECT_FALSE(fs::exists(install + "/.wrenhop-update"));
         EXPECT_EQ(testsupport::run(install + "/package/Cartaline.exe", {},
-                                   {"CARTALINE_STANDIN_RECORD=" + scratch.file("check.record")})
+                                   {"CARTALINE_STANDIN_RECORD=" + path("check.record")})
                       .exitCode,
                   0);
     }
 
-    testsupport::ScratchDir scratch;
-    std::string install = scratch.file("install");
-    std::string logFolder = install + "/log";
     Snapshot oldRelease;
     Snapshot newRelease;
     PackageServer server;
@@ -140,31 +96,27 @@ class Killed : public testing::TestWithParam<Kill>
 // installation whole; the start after it completes the update.
 TEST_P(Killed, NextStartRecoversAndTheUpdateCompletes)
 {
-    Sandbox sandbox;
+    Installation sandbox;
     const Kill kill = GetParam();
     {
         auto first = sandbox.start("0", QString("WRENHOP_TEST_EXIT_AT_STEP=%1").arg(kill.exitAtStep));
         if (kill.exitAtStep == 0) {
-            ASSERT_TRUE(sandbox.waitForLog(*first, "startUnZip: "));
+            ASSERT_TRUE(first->waitForLog("startUnZip: "));
             std::this_thread::sleep_for(std::chrono::milliseconds(kill.afterUnzipMs));
-            Sandbox::end(*first);
+            first->end();
         } else {
-            ASSERT_TRUE(first->waitForFinished(60000));
-            ASSERT_EQ(first->exitCode(), 99) << sandbox.logText();
+            ASSERT_EQ(first->waitForExit(), 99) << sandbox.logText();
         }
     }
     const std::size_t logged = sandbox.logText().size();
     {
-        auto tuning = sandbox.start("1");
-        ASSERT_TRUE(sandbox.waitForLog(*tuning, "Wrenhop UI/UX tuning start", logged)) << sandbox.logText();
-        Sandbox::end(*tuning);
+        ASSERT_TRUE(sandbox.start("1")->waitForLog("Wrenhop UI/UX tuning start", 1, logged)) << sandbox.logText();
     }
     sandbox.expectWhole(true);
 
-    ASSERT_TRUE(sandbox.start("0")->waitForFinished(60000));
+    ASSERT_EQ(sandbox.start("0")->waitForExit(), 0);
     sandbox.expectWhole(false);
-    EXPECT_NE(testsupport::readFile(sandbox.scratch.file("restart.record")).find("arg: Wrenhop\nend\n"),
-              std::string::npos);
+    EXPECT_NE(testsupport::readFile(sandbox.path("restart.record")).find("arg: Wrenhop\nend\n"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,12 +131,12 @@ INSTANTIATE_TEST_SUITE_P(
 // A log-off's SIGTERM in the middle of the swap waits for the commit.
 TEST(Program, SigtermInTheSwapEndsWithAWholeInstallation)
 {
-    Sandbox sandbox;
+    Installation sandbox;
     auto run = sandbox.start("0", QString("WRENHOP_TEST_PAUSE_AT_STEP=%1").arg(kSwapSteps / 2));
-    ASSERT_TRUE(sandbox.waitForLog(*run, "pause at step"));
-    run->terminate();
-    ASSERT_TRUE(run->waitForFinished(60000));
-    EXPECT_EQ(run->exitStatus(), QProcess::CrashExit);
+    ASSERT_TRUE(run->waitForLog("pause at step"));
+    run->process.terminate();
+    ASSERT_TRUE(run->process.waitForFinished(60000));
+    EXPECT_EQ(run->process.exitStatus(), QProcess::CrashExit);
     sandbox.expectWhole(false);
     EXPECT_NE(sandbox.logText().find("ending on signal 15"), std::string::npos);
 }
@@ -196,8 +148,8 @@ TEST(Program, SigtermInTheSwapEndsWithAWholeInstallation)
 TEST(Program, UnreadableJournalOrLinkedPackageFolderEndsInStateThirteenTouchingNothing)
 {
     for (const bool linked : {false, true}) {
-        Sandbox sandbox;
-        const std::string elsewhere = sandbox.scratch.file("elsewhere");
+        Installation sandbox;
+        const std::string elsewhere = sandbox.path("elsewhere");
         if (linked) {
             fs::create_directories(elsewhere);
             fs::rename(sandbox.install + "/package", elsewhere + "/cartaline-2.1");
@@ -211,8 +163,8 @@ TEST(Program, UnreadableJournalOrLinkedPackageFolderEndsInStateThirteenTouchingN
         const Snapshot before = snapshot(sandbox.install);
         const Snapshot releaseBefore = snapshot(release);
         auto run = sandbox.start("0");
-        ASSERT_TRUE(sandbox.waitForLog(*run, "exit onStateMachine (state:13)")) << sandbox.logText();
-        Sandbox::end(*run);
+        ASSERT_TRUE(run->waitForLog("exit onStateMachine (state:13)")) << sandbox.logText();
+        run->end();
         EXPECT_NE(sandbox.logText().find(linked ? "not run from the folder package"
                                                 : "[LOG_ERROR]wrenhop::service::InstallTransaction::recover unreadable journal"),
                   std::string::npos);

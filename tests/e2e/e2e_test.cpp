@@ -38,149 +38,30 @@ namespace {
 
 const char* const kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 
-// Cartaline 2.1.0 (the stand-in), a data file and a file no release touches;
-// the entries of 2.2.0.
-Entries layOutOldRelease(const std::string& install)
-{
-    const std::string standIn = testsupport::readFile(CARTALINE_STANDIN);
-    EXPECT_FALSE(standIn.empty());
-    testsupport::writeFile(install + "/package/Cartaline.exe", standIn + "\n#2.1.0");
-    fs::permissions(install + "/package/Cartaline.exe", fs::perms(0755));
-    testsupport::writeFile(install + "/package/data/maps.dat", "old maps");
-    testsupport::writeFile(install + "/package/readme.txt", "kept as it is");
-    return {{"package/Cartaline.exe", standIn + "\n#2.2.0"},
-            {"package/data/maps.dat", "new maps"},
-            {"package/data/poi/added.dat", "a file in a new folder"}};
-}
-
-// <scratch>/install/package holds the program and the old release; TEMP,
-// APPDATA, the restarted stand-in's record and the program's error output
-// lie in <scratch> too.
-class Sandbox
-{
-public:
-    Sandbox()
-    {
-        testsupport::writeFile(path("install/package/Wrenhop"), testsupport::readFile(WRENHOP_EXECUTABLE));
-        fs::permissions(path("install/package/Wrenhop"), fs::perms(0755));
-        newRelease = layOutOldRelease(path("install"));
-        for (const char* folder : {"temp/CaL", "appdata", "install/log"})
-            fs::create_directories(path(folder));
-    }
-    ~Sandbox()
-    {
-        // The scratch folder must stay removable for a user who is not root.
-        std::error_code ignored;
-        for (const char* folder : kReadOnlyFolders)
-            fs::permissions(path(folder), fs::perms::owner_all, fs::perm_options::add, ignored);
-    }
-
-    std::string path(const std::string& relative) const { return mScratch.file(relative); }
+// The sandbox with the old release.
+struct Installation : Sandbox {
+    Installation() : Sandbox(WRENHOP_EXECUTABLE), newRelease(layOutOldRelease(install, CARTALINE_STANDIN)) {}
 
     // Everything handed to the unprivileged user, the installation read-only
     // for it but its log folder.
-    void makeInstallationReadOnlyFor65534()
+    void makeReadOnlyFor65534()
     {
         if (testsupport::runningAsRoot()) {
-            ASSERT_EQ(::lchown(mScratch.path().c_str(), 65534, 65534), 0);
-            for (const fs::directory_entry& entry : fs::recursive_directory_iterator(mScratch.path()))
+            ASSERT_EQ(::lchown(scratch.path().c_str(), 65534, 65534), 0);
+            for (const fs::directory_entry& entry : fs::recursive_directory_iterator(scratch.path()))
                 ASSERT_EQ(::lchown(entry.path().c_str(), 65534, 65534), 0) << entry.path();
         }
-        for (const char* folder : kReadOnlyFolders)
+        readOnly = {"install", "install/package", "install/package/data"};
+        for (const std::string& folder : readOnly)
             fs::permissions(path(folder), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                             fs::perm_options::remove);
     }
 
-    std::string logText() const
-    {
-        std::string text;
-        for (const fs::directory_entry& entry : fs::directory_iterator(path("install/log")))
-            text += testsupport::readFile(entry.path().string());
-        return text;
-    }
-
-    std::vector<std::string> resultLines() const { return lines(path("appdata/Cartaline/error_log1.log")); }
-
     Entries newRelease;
-
-private:
-    static constexpr const char* kReadOnlyFolders[] = {"install", "install/package", "install/package/data"};
-    testsupport::ScratchDir mScratch;
 };
 
-// One start of the program as Cartaline starts it, ended by its PID at the
-// latest with the object.
-class Program
-{
-public:
-    Program(const Sandbox& sandbox, const char* mode, std::vector<std::string> args = {}, bool unprivileged = false)
-        : mSandbox(sandbox)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        // The unprivileged user may not write the QML cache in root's home.
-        for (const auto& [name, value] : {std::pair{"TEMP", sandbox.path("temp")}, {"APPDATA", sandbox.path("appdata")},
-                                          {"CARTALINE_STANDIN_RECORD", sandbox.path("restart.record")},
-                                          {"QT_QPA_PLATFORM", "offscreen"}, {"QT_QUICK_BACKEND", "software"},
-                                          {"QML_DISABLE_DISK_CACHE", "1"}})
-            env.insert(QLatin1String(name), QString::fromStdString(value));
-        mProcess.setProcessEnvironment(env);
-        mProcess.setWorkingDirectory(QString::fromStdString(sandbox.path("install/package")));
-        mProcess.setStandardOutputFile(QProcess::nullDevice());
-        mProcess.setStandardErrorFile(QString::fromStdString(sandbox.path("stderr.txt")), QIODevice::Append);
-        if (mode)
-            args.insert(args.begin(), {"Cartaline", "2.1.0", mode});
-        std::vector<std::string> command{sandbox.path("install/package/Wrenhop")};
-        if (unprivileged)
-            command = testsupport::unprivileged(command.front(), args);
-        else
-            command.insert(command.end(), args.begin(), args.end());
-        QStringList arguments;
-        std::transform(command.begin() + 1, command.end(), std::back_inserter(arguments), QString::fromStdString);
-        mProcess.start(QString::fromStdString(command.front()), arguments);
-        EXPECT_TRUE(mProcess.waitForStarted(10000));
-    }
-    ~Program() { end(); }
-
-    // True once the log holds the text that often; false when the program
-    // ended first or the time ran out.
-    bool waitForLog(const std::string& text, int times = 1)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        const auto logged = [&] {
-            const std::string log = mSandbox.logText();
-            int found = 0;
-            for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
-                ++found;
-            return found >= times;
-        };
-        while (!logged()) {
-            if (!running() || std::chrono::steady_clock::now() > deadline)
-                return logged();
-            mProcess.waitForFinished(20);
-        }
-        return true;
-    }
-    // The exit code, or -1 when it did not exit normally in time.
-    int waitForExit()
-    {
-        if (!mProcess.waitForFinished(60000) || mProcess.exitStatus() != QProcess::NormalExit)
-            return -1;
-        return mProcess.exitCode();
-    }
-    bool running() const { return mProcess.state() != QProcess::NotRunning; }
-    // Kills the program as a crash would.
-    void end()
-    {
-        if (running()) {
-            mProcess.kill();
-            mProcess.waitForFinished(10000);
-        }
-    }
-
-private:
-    const Sandbox& mSandbox;
-    QProcess mProcess;
-};
+const std::vector<std::string> kNormal{"Cartaline", "2.1.0", "0"};
+const std::vector<std::string> kTuning{"Cartaline", "2.1.0", "1"};
 
 class RefusedCommandLine : public ::testing::TestWithParam<std::vector<std::string>>
 {
@@ -236,8 +117,8 @@ int runStartupHere(const char* mode)
 // Cartaline's folder is made before anything else, even for a refusal.
 TEST_P(RefusedCommandLine, LogsNotExecutedByCartalineAndExitsZero)
 {
-    const Sandbox sandbox;
-    EXPECT_EQ(Program(sandbox, nullptr, GetParam()).waitForExit(), 0);
+    const Installation sandbox;
+    EXPECT_EQ(Program(sandbox, GetParam()).waitForExit(), 0);
     const std::string log = sandbox.logText();
     EXPECT_NE(log.find("[LOG_ERROR]main not executed by Cartaline\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("Wrenhop main start"), std::string::npos) << log;
@@ -253,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Program, RefusedCommandLine,
 
 TEST(Program, AcceptsAnExtraArgumentAndLogsAllFive)
 {
-    const Sandbox sandbox;
-    Program program(sandbox, "0", {"extra"});
+    const Installation sandbox;
+    Program program(sandbox, {"Cartaline", "2.1.0", "0", "extra"});
     EXPECT_TRUE(program.waitForLog("run onStateMachine"));
     const std::string log = sandbox.logText();
     for (const std::string& line : {"argv[0]: " + sandbox.path("install/package/Wrenhop\n"), std::string("arg count: 5\n"),
@@ -269,17 +150,17 @@ TEST(Program, AcceptsAnExtraArgumentAndLogsAllFive)
 TEST_P(Outcomes, EndsAsExpected)
 {
     const Outcome& outcome = GetParam();
-    Sandbox sandbox;
+    Installation sandbox;
     PackageServer server;
     Manifest manifest;
     manifest.source = "/files/update";
     manifest = served(server, zipBytes(sandbox.newRelease), manifest);
     testsupport::writeFile(sandbox.path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
     if (outcome.readOnly)
-        sandbox.makeInstallationReadOnlyFor65534();
+        sandbox.makeReadOnlyFor65534();
     const Snapshot before = snapshot(sandbox.path("install"));
 
-    Program program(sandbox, outcome.stopsAt == kTuningMode ? "1" : "0", {}, outcome.readOnly);
+    Program program(sandbox, outcome.stopsAt == kTuningMode ? kTuning : kNormal, {}, outcome.readOnly);
     if (outcome.stopsAt == kExits) {
         EXPECT_EQ(program.waitForExit(), 0);
     } else {
@@ -315,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(Program, Outcomes, ::testing::ValuesIn(kOutcomes),
 // crashed blocks nothing.
 TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
 {
-    Sandbox sandbox;
+    Installation sandbox;
     Manifest manifest;
     manifest.host = "http://127.0.0.1:" + std::to_string(closedPort());
     testsupport::writeFile(sandbox.path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
@@ -324,15 +205,15 @@ TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
 
     // What a run that died while writing its lock leaves behind.
     testsupport::writeFile(sandbox.path("temp/Wrenhop.lock"), "\x01garbage");
-    Program first(sandbox, "0");
+    Program first(sandbox, kNormal);
     ASSERT_TRUE(first.waitForLog(notice)) << sandbox.logText();
     // Beside the work folder, which the clean-up deletes.
     EXPECT_TRUE(fs::exists(sandbox.path("temp/Wrenhop.lock")));
-    EXPECT_EQ(Program(sandbox, "0").waitForExit(), 0);
-    EXPECT_TRUE(Program(sandbox, "1").waitForLog("Wrenhop UI/UX tuning start"));
+    EXPECT_EQ(Program(sandbox, kNormal).waitForExit(), 0);
+    EXPECT_TRUE(Program(sandbox, kTuning).waitForLog("Wrenhop UI/UX tuning start"));
     EXPECT_TRUE(first.running());
     first.end();
-    Program third(sandbox, "0");
+    Program third(sandbox, kNormal);
     EXPECT_TRUE(third.waitForLog(notice, 2)) << sandbox.logText();
 
     const std::string log = sandbox.logText();
@@ -380,7 +261,7 @@ TEST(Program, TuningRetryQuitsWhileAnotherRunHoldsTheInstallation)
 TEST(Program, RetryButtonAfterFailedDownloadUpdates)
 {
     RUN_IN_OWN_INSTALLATION();
-    const Entries entries = layOutOldRelease(installRoot());
+    const Entries entries = layOutOldRelease(installRoot(), CARTALINE_STANDIN);
     const Snapshot before = snapshot(installRoot());
     const std::string good = zipBytes(entries);
     PackageServer server;
@@ -418,7 +299,7 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
 TEST(Program, QuitDuringTransferCancelsItAndLeavesNoThread)
 {
     RUN_IN_OWN_INSTALLATION();
-    layOutOldRelease(installRoot());
+    layOutOldRelease(installRoot(), CARTALINE_STANDIN);
     PackageServer server;
     Manifest manifest = served(server, std::string(100000, 'w'));
     manifest.source = "/stall" + manifest.source;

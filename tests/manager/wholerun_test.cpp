@@ -66,11 +66,7 @@ protected:
     {
         if (!insideOwnInstallation())
             return;
-        ASSERT_FALSE(mStandIn.empty());
-        testsupport::writeFile(mInstall + "/package/Cartaline.exe", mStandIn + "\n#2.1.0");
-        std::filesystem::permissions(mInstall + "/package/Cartaline.exe", std::filesystem::perms(0755));
-        testsupport::writeFile(mInstall + "/package/data/maps.dat", "old maps");
-        testsupport::writeFile(mInstall + "/package/readme.txt", "kept as it is");
+        mEntries = layOutOldRelease(mInstall, CARTALINE_STANDIN);
         mBefore = snapshot(mInstall);
     }
 
@@ -112,7 +108,7 @@ protected:
     }
 
     std::string mInstall = installRoot();
-    std::string mStandIn = testsupport::readFile(CARTALINE_STANDIN);
+    Entries mEntries;
     Snapshot mBefore;
     PackageServer mServer;
     SceneController* mScenes = SceneController::getInstance();
@@ -131,11 +127,7 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
     RUN_IN_OWN_INSTALLATION();
     const RunCase& c = GetParam();
     const std::string name = c.name;
-    // The new release: Cartaline itself (the stand-in, so that the restart
-    // can be seen), a replaced file and a file in a new folder.
-    Entries entries{{"package/Cartaline.exe", mStandIn + "\n#2.2.0"},
-                    {"package/data/maps.dat", "new maps"},
-                    {"package/data/extra/poi.bin", std::string("\0\x01\x02poi\xff", 7)}};
+    Entries entries = mEntries;
     const std::string archive = zipBytes(entries);
     Manifest manifest;
     if (name == "PlainFilePackage") {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "enginetestsupport.h"
 
+#include "httpclient.h"
 #include "log.h"
 #include "testsupport.h"
 #include "wrenhopmanager.h"
-#include "httpclient.h"
 #include "wrenhopservice.h"
 
 #include <QCoreApplication>
@@ -320,6 +320,19 @@ Manifest served(PackageServer& server, const std::string& bytes, Manifest manife
     return manifest;
 }
 
+Entries layOutOldRelease(const std::string& install, const std::string& standIn)
+{
+    const std::string program = testsupport::readFile(standIn);
+    EXPECT_FALSE(program.empty());
+    testsupport::writeFile(install + "/package/Cartaline.exe", program + "\n#2.1.0");
+    std::filesystem::permissions(install + "/package/Cartaline.exe", std::filesystem::perms(0755));
+    testsupport::writeFile(install + "/package/data/maps.dat", "old maps");
+    testsupport::writeFile(install + "/package/readme.txt", "kept as it is");
+    return {{"package/Cartaline.exe", program + "\n#2.2.0"},
+            {"package/data/maps.dat", "new maps"},
+            {"package/data/poi/added.bin", std::string("\0\x01\x02poi\xff", 7)}};
+}
+
 Snapshot snapshot(const std::string& root)
 {
     namespace fs = std::filesystem;
@@ -390,6 +403,95 @@ std::string LogTail::text() const
 {
     const std::lock_guard<std::mutex> lock(tailMutex);
     return tailLines;
+}
+
+Sandbox::Sandbox(const std::string& program)
+{
+    testsupport::writeFile(install + "/package/Wrenhop", testsupport::readFile(program));
+    std::filesystem::permissions(install + "/package/Wrenhop", std::filesystem::perms(0755));
+    for (const std::string& folder : {path("temp/CaL"), path("appdata"), logFolder})
+        std::filesystem::create_directories(folder);
+}
+
+Sandbox::~Sandbox()
+{
+    std::error_code ignored;
+    for (const std::string& folder : readOnly)
+        std::filesystem::permissions(path(folder), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+}
+
+std::string Sandbox::logText() const
+{
+    std::string text;
+    for (const auto& entry : std::filesystem::directory_iterator(logFolder))
+        text += testsupport::readFile(entry.path().string());
+    return text;
+}
+
+std::vector<std::string> Sandbox::resultLines() const
+{
+    return lines(path("appdata/Cartaline/error_log1.log"));
+}
+
+Program::Program(const Sandbox& sandbox, const std::vector<std::string>& args, const QStringList& env,
+                 bool unprivileged)
+    : mSandbox(sandbox)
+{
+    // The unprivileged user may not write the QML cache in root's home.
+    QStringList environment = QProcess::systemEnvironment() + env;
+    for (const auto& [name, value] : {std::pair{"TEMP", sandbox.path("temp")}, {"APPDATA", sandbox.path("appdata")},
+                                      {"CARTALINE_STANDIN_RECORD", sandbox.path("restart.record")},
+                                      {"QT_QPA_PLATFORM", "offscreen"}, {"QT_QUICK_BACKEND", "software"},
+                                      {"QML_DISABLE_DISK_CACHE", "1"}})
+        environment << QString::fromStdString(std::string(name) + "=" + value);
+    process.setEnvironment(environment);
+    process.setWorkingDirectory(QString::fromStdString(sandbox.install + "/package"));
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QString::fromStdString(sandbox.path("stderr.txt")), QIODevice::Append);
+    std::vector<std::string> command{sandbox.install + "/package/Wrenhop"};
+    if (unprivileged)
+        command = testsupport::unprivileged(command.front(), args);
+    else
+        command.insert(command.end(), args.begin(), args.end());
+    QStringList arguments;
+    for (auto it = command.begin() + 1; it != command.end(); ++it)
+        arguments << QString::fromStdString(*it);
+    process.start(QString::fromStdString(command.front()), arguments);
+    EXPECT_TRUE(process.waitForStarted(10000));
+}
+
+bool Program::waitForLog(const std::string& text, int times, std::size_t after)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    const auto logged = [&] {
+        const std::string log = mSandbox.logText();
+        int found = 0;
+        for (auto at = log.find(text, after); at != std::string::npos; at = log.find(text, at + 1))
+            ++found;
+        return found >= times;
+    };
+    while (!logged()) {
+        if (!running() || std::chrono::steady_clock::now() > deadline)
+            return logged();
+        process.waitForFinished(20);
+    }
+    return true;
+}
+
+int Program::waitForExit()
+{
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+void Program::end()
+{
+    if (running()) {
+        process.kill();
+        process.waitForFinished(10000);
+    }
 }
 
 bool insideOwnInstallation()

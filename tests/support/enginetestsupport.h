@@ -5,7 +5,11 @@
 // its own.
 #pragma once
 
+#include "testsupport.h"
 #include "wrenhopservice.h"
+
+#include <QProcess>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +128,11 @@ void writeManifest(const Manifest& manifest);
 // The manifest for these bytes served at its source.
 Manifest served(PackageServer& server, const std::string& bytes, Manifest manifest = {});
 
+// Cartaline 2.1.0 (the stand-in), a data file and a file no release touches;
+// the entries of 2.2.0, which replace the first two and add one in a new
+// folder.
+Entries layOutOldRelease(const std::string& install, const std::string& standIn);
+
 // Paths below root with their bytes and modes; folders end in "/". A log
 // folder at the top is left out: a run writes it.
 using Snapshot = std::map<std::string, std::pair<std::string, unsigned>>;
@@ -141,6 +150,51 @@ public:
     LogTail(const LogTail&) = delete;
     LogTail& operator=(const LogTail&) = delete;
     std::string text() const;
+};
+
+// <scratch>/install/package holds a copy of the program; TEMP (with the work
+// folder), APPDATA, the restarted stand-in's record and the program's error
+// output lie in <scratch>. The folders in readOnly are made writable again
+// at the end, so that a user who is not root can remove them.
+class Sandbox
+{
+public:
+    explicit Sandbox(const std::string& program);
+    ~Sandbox();
+
+    std::string path(const std::string& relative) const { return scratch.file(relative); }
+    std::string logText() const;
+    std::vector<std::string> resultLines() const;
+
+    testsupport::ScratchDir scratch;
+    const std::string install = scratch.file("install");
+    std::string logFolder = install + "/log";
+    std::vector<std::string> readOnly;
+};
+
+// One start of the sandbox's program, with the extra environment and, when
+// asked, as the unprivileged user; ended by its PID at the latest with the
+// object.
+class Program
+{
+public:
+    Program(const Sandbox& sandbox, const std::vector<std::string>& args, const QStringList& env = {},
+            bool unprivileged = false);
+    ~Program() { end(); }
+
+    // True once the log, from the offset on, holds the text that often; false
+    // when the program ended first or a minute passed.
+    bool waitForLog(const std::string& text, int times = 1, std::size_t after = 0);
+    // The exit code, or -1 when it did not exit normally within a minute.
+    int waitForExit();
+    bool running() const { return process.state() != QProcess::NotRunning; }
+    // Kills the program as a crash would.
+    void end();
+
+    QProcess process;
+
+private:
+    const Sandbox& mSandbox;
 };
 
 // The manager, the service and the logger are process-wide and read their
