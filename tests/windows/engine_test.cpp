@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -67,41 +66,46 @@ std::string zipBytes(const Entries& entries)
     return readFile(path);
 }
 
-std::string manifestXml(const std::string& package, const std::string& source, const std::string& hash,
-                        std::size_t size)
+// The manifest for a package (none: a plain file) at the source, as a
+// service installing into installPath reads it.
+WrenhopService& freshService(const std::string& installPath, const std::string& package = "update_win",
+                             const std::string& source = "/x.zip", const std::string& hash = {}, std::size_t size = 1)
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<update>\r\n"
-           "  <release><version>2.2.0</version><date>2026-11-30</date></release>\r\n"
-           "  <packages><package>\r\n"
-           "    <name>" + package + "</name><hash>" + hash + "</hash>\r\n"
-           "    <host>" + environment("WRENHOP_TEST_HTTP") + "</host><source>" + source + "</source>\r\n"
-           "    <platform>windows</platform><size>" + std::to_string(size) + "</size>\r\n"
-           "  </package></packages>\r\n"
-           "  <install><file>\r\n"
-           "    <name>Cartaline</name><package>" + package + "</package><target></target>\r\n"
-           "    <exec>Cartaline.exe</exec><platform>windows</platform>\r\n"
-           "    <permissions>0755</permissions><is-main-binary>true</is-main-binary>\r\n"
-           "  </file></install>\r\n</update>\r\n";
+    WrenhopService& service = WrenhopService::getInstance();
+    fs::create_directories(fs::u8path(service.getDownloadDirPath()));
+    writeFile(service.getDownloadDirPath() + "/packageInfo.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<update>\r\n"
+              "  <release><version>2.2.0</version><date>2026-11-30</date></release>\r\n"
+              "  <packages><package>\r\n"
+              "    <name>" + package + "</name><hash>" + hash + "</hash>\r\n"
+              "    <host>" + environment("WRENHOP_TEST_HTTP") + "</host><source>" + source + "</source>\r\n"
+              "    <platform>windows</platform><size>" + std::to_string(size) + "</size>\r\n"
+              "  </package></packages>\r\n"
+              "  <install><file>\r\n"
+              "    <name>Cartaline</name><package>" + package + "</package><target></target>\r\n"
+              "    <exec>Cartaline.exe</exec><platform>windows</platform>\r\n"
+              "    <permissions>0755</permissions><is-main-binary>true</is-main-binary>\r\n"
+              "  </file></install>\r\n</update>\r\n");
+    service.setInstallPath(installPath);
+    service.reloadManifest();
+    EXPECT_TRUE(service.findScriptPackageFromXml());
+    EXPECT_TRUE(service.findScriptFileFromXml());
+    return service;
 }
 
+// The states the service reports, but progress.
 class Recorder : public IWrenhopService
 {
 public:
     void onStateChanged(const int& state, double) override
     {
-        const std::lock_guard<std::mutex> lock(mMutex);
+        const std::lock_guard<std::mutex> lock(mutex);
         if (state != STATE_DOWNLOAD_PROGRESS && state != STATE_INSTALL_PROGRESS)
-            mStates.push_back(state);
-    }
-    std::vector<int> states()
-    {
-        const std::lock_guard<std::mutex> lock(mMutex);
-        return mStates;
+            states.push_back(state);
     }
 
-private:
-    std::mutex mMutex;
-    std::vector<int> mStates;
+    std::mutex mutex;
+    std::vector<int> states;
 };
 
 enum class Served { Archive, PlainFile, Missing, WrongSize, WrongHash, Corrupt, ZipSlip };
@@ -115,89 +119,34 @@ struct Case {
     bool replaced;
 };
 
-void PrintTo(const Case& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 const std::vector<int> kInstalled{STATE_DOWNLOAD_COMPLETE, STATE_INSTALL_COMPLETE};
 const std::vector<int> kInstallFailed{STATE_DOWNLOAD_COMPLETE, STATE_UPDATE_FAIL_RETRY};
-const std::vector<int> kNoNetwork{STATE_NO_NETWORK};
-const std::vector<int> kDownloadFailed{STATE_UPDATE_FAIL_RETRY};
+const Entries kUpdate{{"package/Cartaline.exe", "new exe"}, {"package/data/old.txt", "new\r\n"}};
 
-class Engine : public testing::TestWithParam<Case>
-{
-protected:
-    void SetUp() override
-    {
-        fs::remove_all(fs::u8path(service.getDownloadDirPath()));
-        fs::create_directories(fs::u8path(service.getDownloadDirPath()));
-        service.setListener(&listener);
-        service.setInstallPath(install.path());
-        writeFile(install.file("package/Cartaline.exe"), "old exe");
-        writeFile(install.file("package/data/old.txt"), "old data");
-    }
+class Engine : public testing::TestWithParam<Case> {};
 
-    void TearDown() override
-    {
-        EXPECT_TRUE(service.waitForWorkers(60s));
-        service.setListener(nullptr);
-    }
-
-    // Serves the bytes under name and points the manifest at them.
-    void serve(const std::string& name, const std::string& bytes, bool archive, std::size_t size,
-               const std::string& hash)
-    {
-        writeFile(environment("WRENHOP_TEST_SERVED") + "/" + name, bytes);
-        writeFile(service.getDownloadDirPath() + "/packageInfo.xml",
-                  manifestXml(archive ? "update_win" : "", "/" + name, hash, size));
-        service.reloadManifest();
-        ASSERT_TRUE(service.findScriptPackageFromXml());
-        ASSERT_TRUE(service.findScriptFileFromXml());
-    }
-
-    void run()
-    {
-        service.runDownloadThread();
-        ASSERT_TRUE(service.waitForWorkers(60s));
-        const std::vector<int> states = listener.states();
-        if (!states.empty() && states.back() == STATE_DOWNLOAD_COMPLETE) {
-            service.runInstallThread();
-            ASSERT_TRUE(service.waitForWorkers(60s));
-        }
-    }
-
-    WrenhopService& service = WrenhopService::getInstance();
-    Recorder listener;
-    ScratchDir install;
-};
-
+// Wherever the run ends, the installation is whole and holds nothing of the
+// run's own.
 TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
 {
     const Case& c = GetParam();
-    const std::string update = zipBytes({{"package/Cartaline.exe", "new exe"}, {"package/data/old.txt", "new\r\n"}});
+    fs::remove_all(fs::u8path(WrenhopService::getInstance().getDownloadDirPath()));
+    const ScratchDir install;
+    writeFile(install.file("package/Cartaline.exe"), "old exe");
+    writeFile(install.file("package/data/old.txt"), "old data");
+    std::string bytes = c.served == Served::PlainFile ? "new exe"
+        : c.served == Served::ZipSlip ? zipBytes({{"package/Cartaline.exe", "new exe"}, {"../escaped.txt", "out"}})
+                                      : zipBytes(kUpdate);
+    if (c.served == Served::Corrupt)
+        bytes.replace(bytes.size() / 2, 8, "garbage!");
     const std::string name = std::string(c.name) + (c.served == Served::PlainFile ? ".exe" : ".zip");
-    switch (c.served) {
-    case Served::Archive: serve(name, update, true, update.size(), sha1Hex(update)); break;
-    case Served::PlainFile: serve(name, "new exe", false, 7, sha1Hex("new exe")); break;
-    case Served::Missing: serve(name, update, true, update.size(), sha1Hex(update)); break;
-    case Served::WrongSize: serve(name, update, true, update.size() + 1, sha1Hex(update)); break;
-    case Served::WrongHash: serve(name, update, true, update.size(), sha1Hex("other")); break;
-    case Served::Corrupt: {
-        std::string broken = update;
-        broken.replace(broken.size() / 2, 8, "garbage!");
-        serve(name, broken, true, broken.size(), sha1Hex(broken));
-        break;
-    }
-    case Served::ZipSlip: {
-        const std::string slip = zipBytes({{"package/Cartaline.exe", "new exe"}, {"../escaped.txt", "out"}});
-        serve(name, slip, true, slip.size(), sha1Hex(slip));
-        break;
-    }
-    }
-    if (c.served == Served::Missing)
-        fs::remove(fs::u8path(environment("WRENHOP_TEST_SERVED") + "/" + name));
-
+    if (c.served != Served::Missing)
+        writeFile(environment("WRENHOP_TEST_SERVED") + "/" + name, bytes);
+    WrenhopService& service =
+        freshService(install.path(), c.served == Served::PlainFile ? "" : "update_win", "/" + name,
+                     sha1Hex(c.served == Served::WrongHash ? "other" : bytes), bytes.size() + (c.served == Served::WrongSize));
+    Recorder listener;
+    service.setListener(&listener);
     const std::string exe = install.file("package/Cartaline.exe");
     if (c.target == Target::ReadOnly) {
         ASSERT_TRUE(::SetFileAttributesW(fs::u8path(exe).c_str(), FILE_ATTRIBUTE_READONLY));
@@ -209,18 +158,22 @@ TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
             holder.emplace(WRENHOP_CHILD_HELPER, holderFolder.path(), exe);
             ASSERT_TRUE(holder->running());
         }
-        run();
+        service.runDownloadThread();
+        ASSERT_TRUE(service.waitForWorkers(60s));
+        if (listener.states == std::vector<int>{STATE_DOWNLOAD_COMPLETE}) {
+            service.runInstallThread();
+            ASSERT_TRUE(service.waitForWorkers(60s));
+        }
     }
+    service.setListener(nullptr);
     // What the held file kept back goes at the next start.
     EXPECT_TRUE(recoverInstallation(install.path()));
 
-    EXPECT_EQ(listener.states(), c.states);
+    EXPECT_EQ(listener.states, c.states);
     EXPECT_EQ(readFile(exe), c.replaced ? "new exe" : "old exe");
-    if (c.served != Served::PlainFile) {
-        EXPECT_EQ(readFile(install.file("package/data/old.txt")), c.replaced ? "new\r\n" : "old data");
-    }
+    EXPECT_EQ(readFile(install.file("package/data/old.txt")),
+              c.replaced && c.served != Served::PlainFile ? "new\r\n" : "old data");
     EXPECT_FALSE(fs::exists(fs::u8path(install.path() + "/../escaped.txt")));
-    // Nothing of the run's own stays beside the installation's files.
     std::vector<std::string> left;
     for (const auto& entry : fs::recursive_directory_iterator(fs::u8path(install.path())))
         left.push_back(fs::relative(entry.path(), fs::u8path(install.path())).generic_u8string());
@@ -230,17 +183,18 @@ TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
     ::SetFileAttributesW(fs::u8path(exe).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, Engine,
-                         testing::Values(Case{"archive", Served::Archive, Target::Plain, kInstalled, true},
-                                         Case{"plain", Served::PlainFile, Target::Plain, kInstalled, true},
-                                         Case{"missing", Served::Missing, Target::Plain, kNoNetwork, false},
-                                         Case{"size", Served::WrongSize, Target::Plain, kDownloadFailed, false},
-                                         Case{"sha", Served::WrongHash, Target::Plain, kDownloadFailed, false},
-                                         Case{"corrupt", Served::Corrupt, Target::Plain, kInstallFailed, false},
-                                         Case{"slip", Served::ZipSlip, Target::Plain, kInstallFailed, false},
-                                         Case{"readonly", Served::Archive, Target::ReadOnly, kInstalled, true},
-                                         Case{"held", Served::Archive, Target::HeldOpen, kInstallFailed, false}),
-                         [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Engine,
+    testing::Values(Case{"archive", Served::Archive, Target::Plain, kInstalled, true},
+                    Case{"plain", Served::PlainFile, Target::Plain, kInstalled, true},
+                    Case{"missing", Served::Missing, Target::Plain, {STATE_NO_NETWORK}, false},
+                    Case{"size", Served::WrongSize, Target::Plain, {STATE_UPDATE_FAIL_RETRY}, false},
+                    Case{"sha", Served::WrongHash, Target::Plain, {STATE_UPDATE_FAIL_RETRY}, false},
+                    Case{"corrupt", Served::Corrupt, Target::Plain, kInstallFailed, false},
+                    Case{"slip", Served::ZipSlip, Target::Plain, kInstallFailed, false},
+                    Case{"readonly", Served::Archive, Target::ReadOnly, kInstalled, true},
+                    Case{"held", Served::Archive, Target::HeldOpen, kInstallFailed, false}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 const char* const kChildEnv = "WRENHOP_TEST_INSTALL_INTO";
 
@@ -251,11 +205,8 @@ TEST(EngineChild, InstallsIntoTheNamedFolder)
     const std::string into = environment(kChildEnv);
     if (into.empty())
         GTEST_SKIP() << "runs only as the child of KilledSwap";
-    WrenhopService& service = WrenhopService::getInstance();
-    service.setInstallPath(into);
-    service.reloadManifest();
-    ASSERT_TRUE(service.findScriptPackageFromXml());
-    ASSERT_TRUE(service.findScriptFileFromXml());
+    const std::string update = zipBytes(kUpdate);
+    WrenhopService& service = freshService(into, "update_win", "/killed.zip", sha1Hex(update), update.size());
     service.runInstallThread();
     EXPECT_TRUE(service.waitForWorkers(60s));
 }
@@ -264,12 +215,7 @@ TEST(EngineChild, InstallsIntoTheNamedFolder)
 // installation, whole, and nothing of its own.
 TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
 {
-    WrenhopService& service = WrenhopService::getInstance();
-    const std::string update = zipBytes({{"package/Cartaline.exe", "new exe"}, {"package/data/old.txt", "new\r\n"}});
-    fs::create_directories(fs::u8path(service.getDownloadDirPath()));
-    writeFile(service.getDownloadDirPath() + "/killed.zip", update);
-    writeFile(service.getDownloadDirPath() + "/packageInfo.xml",
-              manifestXml("update_win", "/killed.zip", sha1Hex(update), update.size()));
+    writeFile(WrenhopService::getInstance().getDownloadDirPath() + "/killed.zip", zipBytes(kUpdate));
     int newInstallations = 0;
     for (int step = 1; step <= 12; ++step) {
         SCOPED_TRACE(step);
@@ -305,14 +251,9 @@ TEST(EngineFolders, ProgramFolderIsFoundWithForwardSlashes)
 // started; a missing program is reported.
 TEST(EngineRestart, StartsTheInstalledProgramAndReportsAMissingOne)
 {
-    WrenhopService& service = WrenhopService::getInstance();
     const ScratchDir install;
-    service.setInstallPath(install.path());
-    writeFile(service.getDownloadDirPath() + "/packageInfo.xml", manifestXml("update_win", "/x.zip", "", 1));
-    service.reloadManifest();
-    ASSERT_TRUE(service.findScriptFileFromXml());
+    WrenhopService& service = freshService(install.path());
     EXPECT_FALSE(service.restartCartaline());
-
     fs::create_directories(fs::u8path(install.file("package")));
     fs::copy_file(fs::u8path(WRENHOP_STANDIN), fs::u8path(install.file("package/Cartaline.exe")));
     EXPECT_TRUE(service.restartCartaline());
