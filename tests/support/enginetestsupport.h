@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// Shared parts of the update engine tests: an HTTP server on 127.0.0.1,
-// archives, manifests, folder snapshots, the logs, the service and manager
-// as a case gets them, and a child process per case in an installation of
-// its own.
+// Shared parts of the update engine tests: a package server, archives,
+// manifests, installations and their snapshots, the logs, the program.
 #pragma once
 
 #include "testsupport.h"
@@ -49,7 +47,7 @@ public:
     PackageServer(const PackageServer&) = delete;
     PackageServer& operator=(const PackageServer&) = delete;
 
-    // The ETag is made from the bytes.
+    // With an ETag made from the bytes.
     void put(const std::string& path, std::string bytes, int status = 200);
     // The next answer for the path hangs up after that many body bytes.
     void dropNext(const std::string& path, std::size_t after);
@@ -79,7 +77,6 @@ private:
     std::map<std::string, std::string> mLastHeaders;
 };
 
-// Records every report the service hands to its listener.
 class Recorder : public wrenhop::service::IWrenhopService
 {
 public:
