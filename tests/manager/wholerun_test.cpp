@@ -34,10 +34,10 @@ TEST(StateMachine, SingleStatesLogTheirLinesAndTruncateProgressTowardZero)
     SceneController* scenes = SceneController::getInstance();
     QSignalSpy sceneSpy(scenes, &SceneController::sceneQmlUrlChanged);
     for (const int state : {0, 1, 14, -1})
-        manager().onStateMachine(state, 50.0);
+        ownRun().onStateMachine(state, 50.0);
     EXPECT_EQ(sceneSpy.count(), 0);
-    manager().onStateMachine(3, 99.9);
-    manager().onStateMachine(6, 37.8);
+    ownRun().onStateMachine(3, 99.9);
+    ownRun().onStateMachine(6, 37.8);
     EXPECT_EQ(scenes->getDownloadProgressBar(), 99);
     EXPECT_EQ(scenes->getInstallProgressBar(), 37);
     EXPECT_EQ(stateTrace(), (std::vector<std::string>{"exit 0", "run 1", "exit 1", "run 14", "exit 14", "run -1",
@@ -53,9 +53,9 @@ TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
     for (const auto& [code, info] : std::vector<std::pair<std::string, std::string>>{
              {"E:1", "PS:99,ED:1000"}, {"D:1", "LOV:2.1.0,LNV:2.2.0"}, {"D:1 ", "LOV:2.1.0,LNV:2.2.0"},
              {"d:1", "LOV:,LNV:"}, {"E:2", "LOV:2,1],LNV:[x]\n\x7f\t,FP:"}})
-        manager().writeErrorLog(code, info);
-    manager().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
-    manager().onStateMachine(11, 0.0);
+        ownRun().writeErrorLog(code, info);
+    ownRun().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
+    ownRun().onStateMachine(11, 0.0);
     EXPECT_EQ(testsupport::readFile(ERROR_LOG_FILE_PATH()).back(), '\n');
     EXPECT_TRUE(resultLinesAre(lines(), {"[E:1,T:#,PS:99,ED:1000]", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]",
                                          "[D:1 ,T:#,LOV:2.1.0,LNV:2.2.0]", "[d:1,T:#,LOV:,LNV:]",
@@ -68,7 +68,7 @@ TEST(ResultLog, ThatCannotBeOpenedLosesOnlyTheLine)
     RUN_IN_OWN_INSTALLATION();
     // A folder where the file should be: the open fails on every platform.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ERROR_LOG_FILE_PATH())));
-    manager().onStateMachine(12, 0.0);
+    ownRun().onStateMachine(12, 0.0);
     EXPECT_EQ(SceneController::getInstance()->getSceneQmlUrl().toStdString(), "qrc:/qml/Noti_NoNetworkConnection.qml");
     EXPECT_NE(logText().find("[LOG_ERROR]WrenhopManager::writeErrorLog writeFile open Exception: "), std::string::npos)
         << logText();
@@ -132,10 +132,10 @@ protected:
         watch(&SceneController::downloadProgressBarChanged, [this] { mDownloadBar.push_back(mScenes->getDownloadProgressBar()); });
         watch(&SceneController::installProgressBarChanged, [this] { mInstallBar.push_back(mScenes->getInstallProgressBar()); });
         watch(&SceneController::sceneQmlUrlChanged, [this] { mShown.push_back(mScenes->getSceneQmlUrl()); });
-        manager().setCurrentVersionCartaline("2.1.0");
-        mScenes->setRetryHook([] { manager().onStateMachine(2, 0.0); });
+        ownRun().setCurrentVersionCartaline("2.1.0");
+        mScenes->setRetryHook([] { ownRun().onStateMachine(2, 0.0); });
         mScenes->setSceneQmlUrl(kDownloading);
-        manager().onStateMachine(2, 0.0);
+        ownRun().onStateMachine(2, 0.0);
     }
 
     // The installation as before with the entries in (their modes are the
@@ -143,7 +143,7 @@ protected:
     void expectSuccess(const Entries& entries)
     {
         ASSERT_TRUE(waitUntil([] { return testsupport::readFile(restartRecordPath()).find("end\n") != std::string::npos; }));
-        ASSERT_TRUE(manager().waitForWorkers(10s));
+        ASSERT_TRUE(ownRun().waitForWorkers(10s));
         // The last queued writes of the installation thread.
         waitUntil([this] { return mScenes->getInstallProgressBar() == 100; }, 5000);
         EXPECT_EQ(mShown.back(), kInstalling);
@@ -187,7 +187,6 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
     manifest = served(mServer, name == "PlainFilePackage" ? entries[0].second : archive, manifest);
     if (name == "CutTransfer") {
         manifest.source = "/drop" + manifest.source;
-        shortTimeouts(true);
     } else if (name == "WrongSha1") {
         std::string wrong = archive;
         wrong.back() ^= 1;
@@ -214,7 +213,7 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
         EXPECT_TRUE(std::is_sorted(mDownloadBar.begin(), mDownloadBar.end()));
         EXPECT_EQ(mInstallBar, (std::vector<int>{0, 100}));
     } else {
-        ASSERT_TRUE(waitUntil([&] { return mScenes->getSceneQmlUrl() == c.scene; }) && manager().waitForWorkers(10s));
+        ASSERT_TRUE(waitUntil([&] { return mScenes->getSceneQmlUrl() == c.scene; }) && ownRun().waitForWorkers(10s));
         // The installing scene comes with the installation's progress.
         std::vector<QString> shown{kDownloading, kInstalling, c.scene};
         if (std::find(c.trace.begin(), c.trace.end(), "run 6") == c.trace.end())

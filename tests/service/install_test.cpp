@@ -24,7 +24,6 @@ using namespace wrenhop::service;
 using namespace std::chrono_literals;
 using enginetest::Entries;
 using enginetest::Manifest;
-using enginetest::service;
 using enginetest::snapshot;
 using testsupport::readFile;
 using testsupport::writeFile;
@@ -42,8 +41,7 @@ protected:
     {
         fs::remove_all(DOWNLOAD_DIR_PATH());
         fs::create_directories(DOWNLOAD_DIR_PATH());
-        service().setListener(&listener);
-        enginetest::shortTimeouts(true);
+        service.setListener(&listener);
         server.put("/files/update_win.zip", body);
         server.put("/files/broken.zip", "<html>down</html>", 500);
         writeFile(install.file("package/Cartaline.exe"), "old exe");
@@ -55,9 +53,7 @@ protected:
 
     void TearDown() override
     {
-        EXPECT_TRUE(service().waitForWorkers(60s));
-        service().setListener(nullptr);
-        enginetest::shortTimeouts(false);
+        EXPECT_TRUE(service.waitForWorkers(60s));
     }
 
     // False when the manifest names no usable package.
@@ -69,17 +65,18 @@ protected:
         manifest.hash = hash;
         manifest.size = size;
         enginetest::writeManifest(manifest);
-        return enginetest::freshService(install.path()).findScriptPackageFromXml() && service().findScriptFileFromXml();
+        service.initialize();
+        return service.findScriptPackageFromXml() && service.findScriptFileFromXml();
     }
 
     // Downloads and, when asked, installs what arrived whole; the last state.
     int run(bool installToo = true)
     {
-        service().runDownloadThread();
-        EXPECT_TRUE(service().waitForWorkers(60s));
+        service.runDownloadThread();
+        EXPECT_TRUE(service.waitForWorkers(60s));
         if (installToo && listener.events().back().first == STATE_DOWNLOAD_COMPLETE) {
-            service().runInstallThread();
-            EXPECT_TRUE(service().waitForWorkers(60s));
+            service.runInstallThread();
+            EXPECT_TRUE(service.waitForWorkers(60s));
         }
         return listener.events().back().first;
     }
@@ -97,6 +94,8 @@ protected:
     enginetest::PackageServer server;
     testsupport::ScratchDir install;
     const std::string body = enginetest::zipBytes(kUpdate, -1, 1000);
+    // Last: it joins its workers first.
+    WrenhopService service{enginetest::testContext(install.path())};
 };
 
 struct Case {
@@ -202,7 +201,7 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
     // A ".bak" of the installation's own is a file like any other: kept. An
     // exec the archive lacks is not moved aside.
     if (c.state == STATE_INSTALL_COMPLETE) {
-        EXPECT_TRUE(service().removeTempFiles());
+        EXPECT_TRUE(service.removeTempFiles());
     }
     EXPECT_EQ(snapshot(install.path()), c.state == STATE_INSTALL_COMPLETE
                   ? enginetest::withEntries(before, c.entries.empty() ? kUpdate : c.entries)
@@ -462,12 +461,12 @@ TEST(ChildOnly, Install)
     if (into.isEmpty())
         GTEST_SKIP() << "runs only as the child of Unwritable";
     enginetest::Recorder listener;
-    service().setListener(&listener);
-    ASSERT_TRUE(enginetest::freshService(into.toStdString()).findScriptPackageFromXml());
-    ASSERT_TRUE(service().findScriptFileFromXml());
-    service().runInstallThread();
-    ASSERT_TRUE(service().waitForWorkers(60s));
-    service().setListener(nullptr);
+    WrenhopService service{enginetest::testContext(into.toStdString())};
+    service.setListener(&listener);
+    service.initialize();
+    ASSERT_TRUE(service.findScriptPackageFromXml() && service.findScriptFileFromXml());
+    service.runInstallThread();
+    ASSERT_TRUE(service.waitForWorkers(60s));
     const auto events = listener.events();
     std::cout << "child state:" << (events.empty() ? 0 : events.back().first) << std::endl;
 }

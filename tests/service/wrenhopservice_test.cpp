@@ -10,31 +10,31 @@
 
 namespace fs = std::filesystem;
 using namespace wrenhop::service;
-using enginetest::service;
 
 namespace {
 
-TEST(WrenhopService, InstallPathRemovesOnlyALastPackageComponent)
+TEST(RunContext, InstallPathRemovesOnlyALastPackageComponent)
 {
     for (const auto& [applicationDir, installPath] : std::vector<std::pair<std::string, std::string>>{
              {"D:/packages/Cartaline/package", "D:/packages/Cartaline"}, {"D:/package/package", "D:/package"},
              {"D:/Apps/package/bin", "D:/Apps/package/bin"}, {"D:/Apps/mypackage", "D:/Apps/mypackage"},
              {"D:/Apps/Package", "D:/Apps/Package"}}) {
         bool found = false;
-        EXPECT_EQ(WrenhopService::installPathFromApplicationDir(applicationDir, &found), installPath);
+        EXPECT_EQ(RunContext::installPathFromProgramFolder(applicationDir, &found), installPath);
         EXPECT_EQ(found, applicationDir != installPath) << applicationDir;
     }
 }
 
-void load(const std::string& xml, const std::string& installPath = {})
+void load(WrenhopService& service, const std::string& xml)
 {
     testsupport::writeFile(DOWNLOAD_DIR_PATH() + "/packageInfo.xml", xml);
-    enginetest::freshService(installPath);
+    service.initialize();
 }
 
 TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged)
 {
-    load("<m><release><version>3.1</version></release><packages>"
+    WrenhopService service{enginetest::testContext()};
+    load(service, "<m><release><version>3.1</version></release><packages>"
          "<package><name>A</name><platform>Windows</platform></package>"
          "<package><name>B</name><platform>windows</platform><host>http://h.example/</host><source>s/b.zip</source></package>"
          "<package><name>C</name><platform>windows</platform></package>"
@@ -42,31 +42,31 @@ TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged
          "<file><name>F1</name><platform>windows </platform></file>"
          "<file><name>F2</name><platform>windows</platform></file>"
          "</install></m>");
-    ASSERT_TRUE(service().findScriptPackageFromXml());
-    ASSERT_TRUE(service().findScriptFileFromXml());
-    EXPECT_EQ(service().getScriptPackage().name + " " + service().getDownloadUrl() + " "
-                  + service().getScriptFile().name + " " + service().getReleaseVersion(),
+    ASSERT_TRUE(service.findScriptPackageFromXml());
+    ASSERT_TRUE(service.findScriptFileFromXml());
+    EXPECT_EQ(service.getScriptPackage().name + " " + service.getDownloadUrl() + " "
+                  + service.getScriptFile().name + " " + service.getReleaseVersion(),
               "B http://h.example/s/b.zip F2 3.1");
 
     // A failed search, or none for want of a manifest, clears the selection.
-    load("<m><packages><package><platform>linux</platform></package></packages>"
+    load(service, "<m><packages><package><platform>linux</platform></package></packages>"
          "<install><file><platform>mac</platform></file></install></m>");
     enginetest::LogTail log;
-    EXPECT_FALSE(service().findScriptPackageFromXml());
-    EXPECT_FALSE(service().findScriptFileFromXml());
-    EXPECT_EQ(service().getScriptPackage().name + service().getDownloadUrl() + service().getScriptFile().platform, "");
+    EXPECT_FALSE(service.findScriptPackageFromXml());
+    EXPECT_FALSE(service.findScriptFileFromXml());
+    EXPECT_EQ(service.getScriptPackage().name + service.getDownloadUrl() + service.getScriptFile().platform, "");
     EXPECT_NE(log.text().find("not found platform information from packageInfo.xml"), std::string::npos);
     fs::remove(DOWNLOAD_DIR_PATH() + "/packageInfo.xml");
-    enginetest::freshService();
+    service.initialize();
     EXPECT_NE(log.text().find("Unable to load script " + DOWNLOAD_DIR_PATH() + "/packageInfo.xml"), std::string::npos);
-    EXPECT_FALSE(service().findScriptPackageFromXml() || service().findScriptFileFromXml());
+    EXPECT_FALSE(service.findScriptPackageFromXml() || service.findScriptFileFromXml());
 }
 
 TEST(Service, CleanUpThatLeavesASubfolderSaysSo)
 {
     fs::create_directories(DOWNLOAD_DIR_PATH() + "/sub/deeper");
     testsupport::writeFile(DOWNLOAD_DIR_PATH() + "/update_win.zip", "zip");
-    EXPECT_FALSE(service().removeTempFiles());
+    EXPECT_FALSE(WrenhopService(enginetest::testContext()).removeTempFiles());
     EXPECT_FALSE(fs::exists(DOWNLOAD_DIR_PATH() + "/update_win.zip"));
     EXPECT_TRUE(fs::exists(DOWNLOAD_DIR_PATH() + "/sub"));
 }
@@ -77,12 +77,12 @@ TEST(Service, RestartStartsOnlyTheMainBinaryAndLogsAFailedStart)
 {
     const testsupport::ScratchDir empty;
     for (const char* main : {"false", "true"}) {
-        load(std::string("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec><is-main-binary>")
-                 + main + "</is-main-binary></file></install></m>",
-             empty.path());
-        ASSERT_TRUE(service().findScriptFileFromXml());
+        WrenhopService service{enginetest::testContext(empty.path())};
+        load(service, std::string("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec><is-main-binary>")
+                 + main + "</is-main-binary></file></install></m>");
+        ASSERT_TRUE(service.findScriptFileFromXml());
         enginetest::LogTail log;
-        EXPECT_FALSE(service().restartCartaline());
+        EXPECT_FALSE(service.restartCartaline());
         const bool tried = log.text().find("restart Cartaline fail: " + empty.path() + "/package/./Cartaline.exe")
             != std::string::npos;
         EXPECT_EQ(tried, *main == 't') << log.text();

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "enginetestsupport.h"
 
-#include "httpclient.h"
 #include "log.h"
+#include "registration.h"
+#include "scenecontroller.h"
 #include "testsupport.h"
 #include "wrenhopmanager.h"
 #include "wrenhopservice.h"
@@ -29,7 +30,6 @@
 
 namespace enginetest {
 
-using wrenhop::service::HttpClient;
 using wrenhop::service::WrenhopService;
 
 namespace {
@@ -233,27 +233,29 @@ int closedPort()
     return ntohs(address.sin_port);
 }
 
-WrenhopService& service()
+RunContext testContext(const std::string& installPath)
 {
-    return WrenhopService::getInstance();
+    RunContext context = RunContext::ofProcess();
+    if (!installPath.empty()) {
+        context.installPath = installPath;
+        context.installPathFound = true;
+        context.logFolder = installPath + "/log";
+    }
+    context.connectTimeout = std::chrono::seconds(2);
+    context.lowSpeedTime = std::chrono::seconds(1);
+    return context;
 }
 
-WrenhopService& freshService(const std::string& installPath)
+WrenhopManager& ownRun()
 {
-    if (!installPath.empty())
-        service().setInstallPath(installPath);
-    service().reloadManifest();
-    return service();
-}
-
-void shortTimeouts(bool on)
-{
-    HttpClient::setTimeoutsForTesting(std::chrono::milliseconds(on ? 2000 : 0), std::chrono::seconds(on ? 1 : 0));
-}
-
-WrenhopManager& manager()
-{
-    return WrenhopManager::getInstance();
+    struct Run {
+        WrenhopService service{testContext(installRoot())};
+        Registration<WrenhopService> serviceRegistration{service};
+        WrenhopManager manager{service, SceneController::getInstance()};
+        Registration<WrenhopManager> managerRegistration{manager};
+    };
+    static Run run;
+    return run.manager;
 }
 
 std::string zipBytes(const Entries& entries, int badCrcEntry, std::size_t size, const std::string& comment)

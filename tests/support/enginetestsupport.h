@@ -88,13 +88,13 @@ private:
     std::vector<std::pair<int, double>> mEvents;
 };
 
-// The only ways the cases reach the service and the manager. freshService()
-// reads the manifest in the work folder again and, given a path, installs
-// there; shortTimeouts() gives up on a dead transfer within seconds.
-wrenhop::service::WrenhopService& service();
-wrenhop::service::WrenhopService& freshService(const std::string& installPath = {});
-void shortTimeouts(bool on);
-WrenhopManager& manager();
+// The process's folders, the installation at installPath when given, and
+// transfer limits short enough for tests (2 s to connect, a 1 s window).
+RunContext testContext(const std::string& installPath = {});
+
+// This process's service and manager, built on the first call for the
+// installation at installRoot() and registered for getInstance().
+WrenhopManager& ownRun();
 
 // A port on 127.0.0.1 that nobody listens on.
 int closedPort();

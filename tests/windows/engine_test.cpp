@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -66,14 +67,17 @@ std::string zipBytes(const Entries& entries)
     return readFile(path);
 }
 
-// The manifest for a package (none: a plain file) at the source, as a
-// service installing into installPath reads it.
-WrenhopService& freshService(const std::string& installPath, const std::string& package = "update_win",
-                             const std::string& source = "/x.zip", const std::string& hash = {}, std::size_t size = 1)
+// A service of the process's folders installing into installPath, which has
+// read the manifest for a package (none: a plain file) at the source.
+std::unique_ptr<WrenhopService> serviceFor(const std::string& installPath, const std::string& package = "update_win",
+                                           const std::string& source = "/x.zip", const std::string& hash = {},
+                                           std::size_t size = 1)
 {
-    WrenhopService& service = WrenhopService::getInstance();
-    fs::create_directories(fs::u8path(service.getDownloadDirPath()));
-    writeFile(service.getDownloadDirPath() + "/packageInfo.xml",
+    RunContext context = RunContext::ofProcess();
+    context.installPath = installPath;
+    context.installPathFound = true;
+    auto service = std::make_unique<WrenhopService>(context);
+    writeFile(service->getDownloadDirPath() + "/packageInfo.xml",
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<update>\r\n"
               "  <release><version>2.2.0</version><date>2026-11-30</date></release>\r\n"
               "  <packages><package>\r\n"
@@ -86,10 +90,9 @@ WrenhopService& freshService(const std::string& installPath, const std::string& 
               "    <exec>Cartaline.exe</exec><platform>windows</platform>\r\n"
               "    <permissions>0755</permissions><is-main-binary>true</is-main-binary>\r\n"
               "  </file></install>\r\n</update>\r\n");
-    service.setInstallPath(installPath);
-    service.reloadManifest();
-    EXPECT_TRUE(service.findScriptPackageFromXml());
-    EXPECT_TRUE(service.findScriptFileFromXml());
+    service->initialize();
+    EXPECT_TRUE(service->findScriptPackageFromXml());
+    EXPECT_TRUE(service->findScriptFileFromXml());
     return service;
 }
 
@@ -130,7 +133,7 @@ class Engine : public testing::TestWithParam<Case> {};
 TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
 {
     const Case& c = GetParam();
-    fs::remove_all(fs::u8path(WrenhopService::getInstance().getDownloadDirPath()));
+    fs::remove_all(fs::u8path(DOWNLOAD_DIR_PATH()));
     const ScratchDir install;
     writeFile(install.file("package/Cartaline.exe"), "old exe");
     writeFile(install.file("package/data/old.txt"), "old data");
@@ -142,11 +145,11 @@ TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
     const std::string name = std::string(c.name) + (c.served == Served::PlainFile ? ".exe" : ".zip");
     if (c.served != Served::Missing)
         writeFile(environment("WRENHOP_TEST_SERVED") + "/" + name, bytes);
-    WrenhopService& service =
-        freshService(install.path(), c.served == Served::PlainFile ? "" : "update_win", "/" + name,
-                     sha1Hex(c.served == Served::WrongHash ? "other" : bytes), bytes.size() + (c.served == Served::WrongSize));
     Recorder listener;
-    service.setListener(&listener);
+    const auto service =
+        serviceFor(install.path(), c.served == Served::PlainFile ? "" : "update_win", "/" + name,
+                   sha1Hex(c.served == Served::WrongHash ? "other" : bytes), bytes.size() + (c.served == Served::WrongSize));
+    service->setListener(&listener);
     const std::string exe = install.file("package/Cartaline.exe");
     if (c.target == Target::ReadOnly) {
         ASSERT_TRUE(::SetFileAttributesW(fs::u8path(exe).c_str(), FILE_ATTRIBUTE_READONLY));
@@ -158,14 +161,13 @@ TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
             holder.emplace(WRENHOP_CHILD_HELPER, holderFolder.path(), exe);
             ASSERT_TRUE(holder->running());
         }
-        service.runDownloadThread();
-        ASSERT_TRUE(service.waitForWorkers(60s));
+        service->runDownloadThread();
+        ASSERT_TRUE(service->waitForWorkers(60s));
         if (listener.states == std::vector<int>{STATE_DOWNLOAD_COMPLETE}) {
-            service.runInstallThread();
-            ASSERT_TRUE(service.waitForWorkers(60s));
+            service->runInstallThread();
+            ASSERT_TRUE(service->waitForWorkers(60s));
         }
     }
-    service.setListener(nullptr);
     // What the held file kept back goes at the next start.
     EXPECT_TRUE(recoverInstallation(install.path()));
 
@@ -206,16 +208,16 @@ TEST(EngineChild, InstallsIntoTheNamedFolder)
     if (into.empty())
         GTEST_SKIP() << "runs only as the child of KilledSwap";
     const std::string update = zipBytes(kUpdate);
-    WrenhopService& service = freshService(into, "update_win", "/killed.zip", sha1Hex(update), update.size());
-    service.runInstallThread();
-    EXPECT_TRUE(service.waitForWorkers(60s));
+    const auto service = serviceFor(into, "update_win", "/killed.zip", sha1Hex(update), update.size());
+    service->runInstallThread();
+    EXPECT_TRUE(service->waitForWorkers(60s));
 }
 
 // Wherever the run ends, the next start leaves the old or the new
 // installation, whole, and nothing of its own.
 TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
 {
-    writeFile(WrenhopService::getInstance().getDownloadDirPath() + "/killed.zip", zipBytes(kUpdate));
+    writeFile(DOWNLOAD_DIR_PATH() + "/killed.zip", zipBytes(kUpdate));
     int newInstallations = 0;
     for (int step = 1; step <= 12; ++step) {
         SCOPED_TRACE(step);
@@ -252,11 +254,11 @@ TEST(EngineFolders, ProgramFolderIsFoundWithForwardSlashes)
 TEST(EngineRestart, StartsTheInstalledProgramAndReportsAMissingOne)
 {
     const ScratchDir install;
-    WrenhopService& service = freshService(install.path());
-    EXPECT_FALSE(service.restartCartaline());
+    const auto service = serviceFor(install.path());
+    EXPECT_FALSE(service->restartCartaline());
     fs::create_directories(fs::u8path(install.file("package")));
     fs::copy_file(fs::u8path(WRENHOP_STANDIN), fs::u8path(install.file("package/Cartaline.exe")));
-    EXPECT_TRUE(service.restartCartaline());
+    EXPECT_TRUE(service->restartCartaline());
     const std::string record = install.file("package/started.txt");
     EXPECT_TRUE(testplatform::eventually([&] { return fs::exists(fs::u8path(record)); }));
     EXPECT_EQ(readFile(record), "Wrenhop\n");
