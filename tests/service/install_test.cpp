@@ -33,14 +33,14 @@ namespace {
 const Entries kUpdate{{"package/Cartaline.exe", "new exe"},
                       {"package/data/old.txt", "new data"},
                       {"package/fresh/deeper/new.txt", "brand new"}};
-const char* const kChildEnv = "WRENHOP_TEST_INSTALL_INTO";
+// The child's installation and work folder.
+const char* const kChildInstall = "WRENHOP_TEST_INSTALL_INTO";
+const char* const kChildWork = "WRENHOP_TEST_WORK_FOLDER";
 
 class Engine : public testing::Test {
 protected:
     void SetUp() override
     {
-        fs::remove_all(DOWNLOAD_DIR_PATH());
-        fs::create_directories(DOWNLOAD_DIR_PATH());
         service.setListener(&listener);
         server.put("/files/update_win.zip", body);
         server.put("/files/broken.zip", "<html>down</html>", 500);
@@ -64,7 +64,7 @@ protected:
         manifest.source = source;
         manifest.hash = hash;
         manifest.size = size;
-        enginetest::writeManifest(manifest);
+        enginetest::writeManifest(manifest, work.path());
         service.initialize();
         return service.findScriptPackageFromXml() && service.findScriptFileFromXml();
     }
@@ -81,21 +81,22 @@ protected:
         return listener.events().back().first;
     }
 
-    std::string stored() const { return DOWNLOAD_DIR_PATH() + "/update_win.zip"; }
+    std::string stored() const { return work.file("update_win.zip"); }
     std::string partial() const { return stored() + ".partial"; }
     std::string record() const { return partial() + ".record"; }
     long files() const
     {
-        const fs::directory_iterator folder(DOWNLOAD_DIR_PATH());
+        const fs::directory_iterator folder(work.path());
         return static_cast<long>(std::distance(fs::begin(folder), fs::end(folder)));
     }
 
     enginetest::Recorder listener;
     enginetest::PackageServer server;
     testsupport::ScratchDir install;
+    testsupport::ScratchDir work;
     const std::string body = enginetest::zipBytes(kUpdate, -1, 1000);
     // Last: it joins its workers first.
-    WrenhopService service{enginetest::testContext(install.path())};
+    WrenhopService service{enginetest::testContext(install.path(), work.path())};
 };
 
 struct Case {
@@ -195,7 +196,7 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
             EXPECT_EQ(served.rfind(readFile(partial()), 0), 0u);
         }
         EXPECT_EQ(files(), 1 + (arrived ? 1 : 0) + (kept ? 2 : 0));
-        EXPECT_EQ(readFile(DOWNLOAD_DIR_PATH() + "/" + fs::path(source).filename().string()), arrived ? served : "");
+        EXPECT_EQ(readFile(work.file(fs::path(source).filename().string())), arrived ? served : "");
     }
     EXPECT_NE(log.text().find(c.logged), std::string::npos) << log.text();
     // A ".bak" of the installation's own is a file like any other: kept. An
@@ -346,7 +347,7 @@ TEST_F(Engine, UnusableFileNameOrMissingFolderFailsWithoutATransfer)
     ASSERT_TRUE(load("/files/"));
     run();
     ASSERT_TRUE(load("/files/update_win.zip"));
-    fs::remove_all(DOWNLOAD_DIR_PATH());
+    fs::remove_all(work.path());
     run();
     EXPECT_EQ(listener.events(), (std::vector<std::pair<int, double>>{{STATE_UPDATE_FAIL_RETRY, 0.0},
                                                                        {STATE_UPDATE_FAIL_RETRY, 0.0}}));
@@ -421,7 +422,8 @@ protected:
         const bool root = testsupport::runningAsRoot();
         for (const auto& entry : fs::recursive_directory_iterator(install.path()))
             EXPECT_TRUE(!root || ::lchown(entry.path().c_str(), 65534, 65534) == 0);
-        EXPECT_TRUE(!root || ::chown(install.path().c_str(), 65534, 65534) == 0);
+        for (const std::string& folder : {install.path(), work.path()})
+            EXPECT_TRUE(!root || ::chown(folder.c_str(), 65534, 65534) == 0);
         EXPECT_TRUE(!root || ::chown(install.file("package/locked").c_str(), 0, 0) == 0);
         fs::permissions(install.path(), fs::perms(0755));
         fs::permissions(install.file("package/locked"), fs::perms(0555));
@@ -429,7 +431,8 @@ protected:
 
         const auto command = testsupport::unprivilegedSelf({"--gtest_filter=ChildOnly.Install"});
         const testsupport::RunResult result = testsupport::run(
-            command.front(), {command.begin() + 1, command.end()}, {std::string(kChildEnv) + "=" + install.path()});
+            command.front(), {command.begin() + 1, command.end()},
+            {std::string(kChildInstall) + "=" + install.path(), std::string(kChildWork) + "=" + work.path()});
         const auto at = result.out.find("child state:");
         EXPECT_NE(at, std::string::npos) << result.out << result.err;
         return at == std::string::npos ? -1 : std::stoi(result.out.substr(at + 12));
@@ -457,11 +460,11 @@ TEST_F(Unwritable, SameInstallationSucceedsWhereItMayWrite)
 // The child half of Unwritable: does nothing in a normal run.
 TEST(ChildOnly, Install)
 {
-    const QByteArray into = qgetenv(kChildEnv);
+    const QByteArray into = qgetenv(kChildInstall);
     if (into.isEmpty())
         GTEST_SKIP() << "runs only as the child of Unwritable";
     enginetest::Recorder listener;
-    WrenhopService service{enginetest::testContext(into.toStdString())};
+    WrenhopService service{enginetest::testContext(into.toStdString(), qEnvironmentVariable(kChildWork).toStdString())};
     service.setListener(&listener);
     service.initialize();
     ASSERT_TRUE(service.findScriptPackageFromXml() && service.findScriptFileFromXml());

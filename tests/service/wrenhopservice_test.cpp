@@ -27,13 +27,14 @@ TEST(RunContext, InstallPathRemovesOnlyALastPackageComponent)
 
 void load(WrenhopService& service, const std::string& xml)
 {
-    testsupport::writeFile(DOWNLOAD_DIR_PATH() + "/packageInfo.xml", xml);
+    testsupport::writeFile(service.getDownloadDirPath() + "/packageInfo.xml", xml);
     service.initialize();
 }
 
 TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged)
 {
-    WrenhopService service{enginetest::testContext()};
+    const testsupport::ScratchDir work;
+    WrenhopService service{enginetest::testContext({}, work.path())};
     load(service, "<m><release><version>3.1</version></release><packages>"
          "<package><name>A</name><platform>Windows</platform></package>"
          "<package><name>B</name><platform>windows</platform><host>http://h.example/</host><source>s/b.zip</source></package>"
@@ -56,19 +57,20 @@ TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged
     EXPECT_FALSE(service.findScriptFileFromXml());
     EXPECT_EQ(service.getScriptPackage().name + service.getDownloadUrl() + service.getScriptFile().platform, "");
     EXPECT_NE(log.text().find("not found platform information from packageInfo.xml"), std::string::npos);
-    fs::remove(DOWNLOAD_DIR_PATH() + "/packageInfo.xml");
+    fs::remove(work.file("packageInfo.xml"));
     service.initialize();
-    EXPECT_NE(log.text().find("Unable to load script " + DOWNLOAD_DIR_PATH() + "/packageInfo.xml"), std::string::npos);
+    EXPECT_NE(log.text().find("Unable to load script " + work.file("packageInfo.xml")), std::string::npos);
     EXPECT_FALSE(service.findScriptPackageFromXml() || service.findScriptFileFromXml());
 }
 
 TEST(Service, CleanUpThatLeavesASubfolderSaysSo)
 {
-    fs::create_directories(DOWNLOAD_DIR_PATH() + "/sub/deeper");
-    testsupport::writeFile(DOWNLOAD_DIR_PATH() + "/update_win.zip", "zip");
-    EXPECT_FALSE(WrenhopService(enginetest::testContext()).removeTempFiles());
-    EXPECT_FALSE(fs::exists(DOWNLOAD_DIR_PATH() + "/update_win.zip"));
-    EXPECT_TRUE(fs::exists(DOWNLOAD_DIR_PATH() + "/sub"));
+    const testsupport::ScratchDir work;
+    fs::create_directories(work.file("sub/deeper"));
+    testsupport::writeFile(work.file("update_win.zip"), "zip");
+    EXPECT_FALSE(WrenhopService(enginetest::testContext({}, work.path())).removeTempFiles());
+    EXPECT_FALSE(fs::exists(work.file("update_win.zip")));
+    EXPECT_TRUE(fs::exists(work.file("sub")));
 }
 
 // A file that is not the main binary starts nothing; a start that fails is
@@ -77,7 +79,7 @@ TEST(Service, RestartStartsOnlyTheMainBinaryAndLogsAFailedStart)
 {
     const testsupport::ScratchDir empty;
     for (const char* main : {"false", "true"}) {
-        WrenhopService service{enginetest::testContext(empty.path())};
+        WrenhopService service{enginetest::testContext(empty.path(), empty.path())};
         load(service, std::string("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec><is-main-binary>")
                  + main + "</is-main-binary></file></install></m>");
         ASSERT_TRUE(service.findScriptFileFromXml());

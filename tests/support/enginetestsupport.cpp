@@ -233,9 +233,11 @@ int closedPort()
     return ntohs(address.sin_port);
 }
 
-RunContext testContext(const std::string& installPath)
+RunContext testContext(const std::string& installPath, const std::string& workFolder)
 {
     RunContext context = RunContext::ofProcess();
+    if (!workFolder.empty())
+        context.workFolder = workFolder;
     if (!installPath.empty()) {
         context.installPath = installPath;
         context.installPathFound = true;
@@ -308,9 +310,9 @@ std::string manifestXml(const Manifest& m)
            "  </file></install>\n</update>\n";
 }
 
-void writeManifest(const Manifest& manifest)
+void writeManifest(const Manifest& manifest, const std::string& folder)
 {
-    testsupport::writeFile(wrenhop::service::DOWNLOAD_DIR_PATH() + "/packageInfo.xml", manifestXml(manifest));
+    testsupport::writeFile(folder + "/packageInfo.xml", manifestXml(manifest));
 }
 
 Manifest served(PackageServer& server, const std::string& bytes, Manifest manifest)

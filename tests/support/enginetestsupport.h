@@ -88,9 +88,10 @@ private:
     std::vector<std::pair<int, double>> mEvents;
 };
 
-// The process's folders, the installation at installPath when given, and
-// transfer limits short enough for tests (2 s to connect, a 1 s window).
-RunContext testContext(const std::string& installPath = {});
+// The process's folders, but the installation and the work folder when
+// given, and transfer limits short enough for tests (2 s to connect, a 1 s
+// window).
+RunContext testContext(const std::string& installPath = {}, const std::string& workFolder = {});
 
 // This process's service and manager, built on the first call for the
 // installation at installRoot() and registered for getInstance().
@@ -120,8 +121,8 @@ struct Manifest {
     std::string permissions = "0755";
 };
 std::string manifestXml(const Manifest& manifest);
-// Where the program reads it: <TEMP>/CaL/packageInfo.xml.
-void writeManifest(const Manifest& manifest);
+// As packageInfo.xml in the work folder.
+void writeManifest(const Manifest& manifest, const std::string& folder = wrenhop::service::DOWNLOAD_DIR_PATH());
 // The manifest for these bytes served at its source.
 Manifest served(PackageServer& server, const std::string& bytes, Manifest manifest = {});
 
