@@ -232,7 +232,6 @@ RunContext testContext(const std::string& installPath)
     if (!installPath.empty()) {
         context.installPath = installPath;
         context.installPathFound = true;
-        context.logFolder = installPath + "/log";
     }
     context.connectTimeout = std::chrono::seconds(2);
     context.lowSpeedTime = std::chrono::seconds(1);
