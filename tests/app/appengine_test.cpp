@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// The application engine: its code tables, and the whole initialisation
-// against real settings files, each in a child process of its own because
-// the engine exists once per process.
+// The application engine and the QML scenes it shows. Each profile starts an
+// engine of its own in a child process, for the engine exists once per
+// process; the scenes share the one that main starts. Every scene loads
+// without a single warning, shows its texts within the window and its
+// brand's images in every locale, mirrors for ar_ME, and answers the mouse
+// and the tuning keys.
 #include "appengine.h"
 #include "deflanguages.h"
 #include "scenecontroller.h"
@@ -9,6 +12,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -17,6 +25,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 // Outside any namespace: the macro declares the bundle's global function.
 static void unregisterScenes()
@@ -91,6 +100,121 @@ class EngineProfile : public ::testing::TestWithParam<ProfileCase>
 {
 };
 
+QStringList messages;
+QStringList warnings;
+
+void collectMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    messages << message;
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        warnings << message;
+}
+
+SceneController* controller()
+{
+    return SceneController::getInstance();
+}
+
+// The brand and the language as the engine sets them from Cartaline's settings.
+void useProfile(int brand, const char* locale)
+{
+    controller()->setBrandType(brand);
+    controller()->setLayoutMirroringEnabled(qstrcmp(locale, "ar_ME") == 0);
+    controller()->setFontInfo(AppEngine::brandFontUrl(brand, QLatin1String(locale)));
+    AppEngine::getInstance()->setLanguageMode(QLatin1String(locale));
+}
+
+QObject* loadedScene()
+{
+    QObject* loader = AppEngine::getInstance()->rootObject()->findChild<QObject*>(QStringLiteral("sceneLoader"));
+    return loader->property("item").value<QObject*>();
+}
+
+// The scene window that the loader shows once the controller names it.
+QQuickWindow* show(const char* scene)
+{
+    controller()->setSceneQmlUrl(QStringLiteral("qrc:/qml/%1.qml").arg(QLatin1String(scene)));
+    auto* window = qobject_cast<QQuickWindow*>(loadedScene());
+    EXPECT_TRUE(window) << scene;
+    return window;
+}
+
+QQuickItem* child(QQuickWindow* window, const char* name)
+{
+    auto* item = window->findChild<QQuickItem*>(QLatin1String(name));
+    EXPECT_TRUE(item) << name;
+    return item;
+}
+
+std::string text(QQuickItem* item)
+{
+    return item->property("text").toString().toStdString();
+}
+
+std::string translated(const char* id)
+{
+    return DefLanguages::getInstance()->property(id).toString().toStdString();
+}
+
+QPoint centreOf(QQuickItem* item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+// Every warning fails the test in which it came, the first one also for
+// those of the engine's start.
+class SceneTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        messages.clear();
+        controller()->setTuningSceneIndex(-1);
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
+        warnings.clear();
+    }
+};
+
+struct SceneTexts {
+    const char* scene;
+    std::vector<const char*> ids; // the title's first, then the texts from the top
+};
+
+const SceneTexts kSceneTexts[] = {
+    {"Proc_Downloading", {"LID_PC_60000_01", "LID_PC_60000_02"}},
+    {"Proc_Installing", {"LID_PC_60000_01", "LID_PC_60000_02"}},
+    {"Noti_NoNetworkConnection", {"LID_PC_60100_01", "LID_PC_60100_02", "LID_PC_60100_03"}},
+    {"Noti_NoUpdateFile", {"LID_PC_60100_01", "LID_PC_60100_06", "LID_PC_60100_07", "LID_PC_60100_17", "LID_PC_60100_08"}},
+    {"Noti_UpdateStopped", {"LID_PC_60100_10", "LID_PC_60100_11", "LID_PC_60100_18"}},
+    {"Noti_UpdateFailRetry", {"LID_PC_60100_01", "LID_PC_60100_14", "LID_PC_60100_19"}},
+    {"Proc_InputAuth", {"LID_PC_60000_01"}},
+};
+
+const char* const kLocales[] = {
+    "ar_ME", "bg_BG", "cs_CZ", "da_DK", "de_DE", "el_GR", "en_UK", "en_US", "es_EU", "et_EE",
+    "fi_FI", "fr_CA", "fr_EU", "hr_HR", "hu_HU", "it_IT", "ko_KR", "lt_LT", "lv_LV", "nb_NO",
+    "nl_NL", "pl_PL", "pt_PT", "ro_RO", "ru_RU", "sk_SK", "sl_SI", "sv_SE", "tr_TR", "uk_UA",
+};
+
+class SceneLoad : public SceneTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+// A click on a notice and the address the browser was given: none for the
+// buttons that end the run.
+struct Click {
+    const char* scene;
+    const char* target;
+    const char* opened;
+};
+
+class NoticeClicks : public SceneTest, public ::testing::WithParamInterface<Click>
+{
+};
+
 } // namespace
 
 TEST_P(EngineProfile, FollowsCartalinesSettings)
@@ -137,13 +261,193 @@ TEST(EngineTables, CodesMatchExactlyAndWholeAndPickTheFont)
             << brand << " " << language;
 }
 
+// The title keeps to one line, the texts stay inside the window, off one
+// another and off the buttons; the confirm button wears its brand's image
+// (Jortel's for a brand outside the table).
+TEST_P(SceneLoad, ShowsItsTextsWithinTheWindowAndTheBrandImages)
+{
+    for (const auto& [brand, letter] : {std::pair{0, "j"}, std::pair{1, "z"}, std::pair{2, "q"}, std::pair{5, "j"}}) {
+        useProfile(brand, GetParam());
+        for (const SceneTexts& scene : kSceneTexts) {
+            QQuickWindow* window = show(scene.scene);
+            ASSERT_TRUE(window);
+            const std::string where = std::string(scene.scene) + " brand " + std::to_string(brand);
+            EXPECT_EQ(window->size(), QSize(500, 250));
+            EXPECT_TRUE(window->flags().testFlag(Qt::FramelessWindowHint));
+            QQuickItem* title = child(window, "title");
+            EXPECT_EQ(text(title), translated(scene.ids.front())) << where;
+            EXPECT_EQ(title->property("lineCount").toInt(), 1) << where;
+            EXPECT_LE(title->property("contentWidth").toReal(), 460) << where;
+            qreal previousBottom = title->y() + title->property("contentHeight").toReal();
+            for (std::size_t i = 1; i < scene.ids.size(); ++i) {
+                QQuickItem* body = child(window, scene.ids[i]);
+                ASSERT_TRUE(body);
+                EXPECT_EQ(text(body), translated(scene.ids[i])) << where;
+                // Vertically centred and bottom-aligned texts start lower in their box;
+                // the spacing that a line height above 1 adds below a line may overlap.
+                const qreal height = body->property("contentHeight").toReal();
+                const qreal top = body->property("verticalAlignment").toInt() == Qt::AlignTop
+                                      ? body->y()
+                                      : body->y() + body->height() - height;
+                EXPECT_GE(top + 4, previousBottom) << where << " " << scene.ids[i] << " overlaps the text above";
+                EXPECT_LE(body->property("contentWidth").toReal(), 461) << where << " " << scene.ids[i];
+                previousBottom = top + height;
+            }
+            EXPECT_LE(previousBottom, 187) << where << " runs into the buttons";
+            if (auto* confirm = window->findChild<QQuickItem*>(QStringLiteral("confirmButton"))) {
+                EXPECT_EQ(confirm->property("source").toUrl().toString().toStdString(),
+                          std::string("qrc:/Resource/image/btn_update02_") + letter + "_n.png") << where;
+                EXPECT_EQ(text(confirm), translated("LID_PC_60000_05")) << where;
+                EXPECT_EQ(confirm->size(), QSizeF(144, 34)) << where;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, SceneLoad, ::testing::ValuesIn(kLocales),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+// ar_ME turns the button row and the download bar around, nothing else and
+// not the application. A scene shown follows a switch of the language in
+// place: its texts and its row.
+TEST_F(SceneTest, OnlyArabicMirrorsTheButtonRowAndTheDownloadBar)
+{
+    useProfile(1, "ko_KR");
+    for (const char* locale : {"ar_ME", "en_US"}) {
+        const bool arabic = qstrcmp(locale, "ar_ME") == 0;
+        QQuickWindow* retry = show("Noti_UpdateFailRetry");
+        ASSERT_TRUE(retry);
+        useProfile(1, locale);
+        ASSERT_EQ(loadedScene(), retry);
+        EXPECT_EQ(text(child(retry, "title")), translated("LID_PC_60100_01")) << locale;
+        QQuickItem* cancel = child(retry, "cancelButton");
+        EXPECT_EQ(text(cancel), translated("LID_PC_60100_16")) << locale;
+        EXPECT_EQ(cancel->property("source").toUrl(), QUrl(QStringLiteral("qrc:/Resource/image/btn_updatecancel_n.png")));
+        EXPECT_EQ(centreOf(child(retry, "confirmButton")).x() > centreOf(cancel).x(), arabic) << locale;
+        EXPECT_EQ(child(show("Proc_Downloading"), "progressBar")->scale(), arabic ? -1 : 1) << locale;
+        EXPECT_EQ(child(show("Proc_Installing"), "progressBar")->scale(), 1) << locale;
+    }
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+// A button that ends the run ends the event loop that main returns from,
+// with 0, and opens nothing; the link opens the customer-centre page and the
+// run goes on. No click retries or changes the scene.
+TEST_P(NoticeClicks, EndTheRunOrOpenThePage)
+{
+    const Click& row = GetParam();
+    const bool ends = !*row.opened;
+    useProfile(1, "en_US");
+    controller()->setRegionType(1);
+    int retries = 0;
+    controller()->setRetryHook([&] { ++retries; });
+    QQuickWindow* window = show(row.scene);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QPoint at = centreOf(child(window, row.target));
+    // A browser stand-in first in PATH records the address it is given.
+    const testsupport::ScratchDir bin;
+    const QString record = QString::fromStdString(bin.file("opened"));
+    testsupport::writeFile(bin.file("xdg-open"), "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.part\" && mv \"$0.part\" '"
+                                                     + record.toStdString() + "'\n");
+    QFile::setPermissions(QString::fromStdString(bin.file("xdg-open")), QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(bin.path()) + ':' + path);
+    QTimer::singleShot(0, window, [&] { QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at); });
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(ends ? 10000 : 500);
+    EXPECT_EQ(QCoreApplication::exec(), ends ? 0 : 1);
+    for (int waits = 0; !ends && !QFile::exists(record) && waits < 1000; ++waits)
+        QTest::qWait(20);
+    qputenv("PATH", path);
+    controller()->setRetryHook({});
+    EXPECT_EQ(testsupport::readFile(record.toStdString()), row.opened);
+    EXPECT_EQ(retries, 0);
+    EXPECT_EQ(loadedScene(), window);
+    EXPECT_EQ(messages.filter(QStringLiteral("SceneController::sendFinishComplete")).size(), ends ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notices, NoticeClicks,
+    ::testing::Values(Click{"Noti_NoNetworkConnection", "confirmButton", ""},
+                      Click{"Noti_NoUpdateFile", "confirmButton", ""},
+                      Click{"Noti_NoUpdateFile", "linkArea", "http://www.zevan.example.com/US/en/csCenter"},
+                      Click{"Noti_UpdateStopped", "confirmButton", ""},
+                      Click{"Noti_UpdateFailRetry", "cancelButton", ""}),
+    [](const ::testing::TestParamInfo<Click>& info) {
+        return std::string(info.param.scene) + "_" + info.param.target;
+    });
+
+// The frameless window follows a drag on its background; a press on a
+// button is the button's and leaves the window where it is.
+TEST_F(SceneTest, DragOnBackgroundMovesWindowButNotOnButton)
+{
+    useProfile(0, "en_US");
+    QQuickWindow* window = show("Noti_NoNetworkConnection");
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const auto drag = [&](QPoint from) {
+        const QPoint start = window->position();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(window, from + QPoint(30, 20));
+        // The window followed the mouse, so the release is where the press was.
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, from);
+        return window->position() - start;
+    };
+    EXPECT_EQ(drag(QPoint(40, 230)), QPoint(30, 20));
+    EXPECT_EQ(drag(centreOf(child(window, "confirmButton"))), QPoint(0, 0));
+}
+
+// The keys go to the scene window shown at that moment, activated first as a
+// user's click would. Where the steps stop at either end is the controller's
+// business; outside the tuning mode the page keys do nothing.
+TEST_F(SceneTest, TuningKeysStepThroughTheScenesInOrder)
+{
+    useProfile(2, "de_DE");
+    const Qt::KeyboardModifiers toggle = Qt::ControlModifier | Qt::ShiftModifier;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int index;
+    } presses[] = {{Qt::Key_PageUp, {}, 1},     {Qt::Key_PageUp, {}, 2},   {Qt::Key_PageDown, {}, 1},
+                   {Qt::Key_F9, toggle, -1},    {Qt::Key_PageUp, {}, -1},  {Qt::Key_F9, toggle, 0}};
+    controller()->setTuningScene(0);
+    for (const auto& press : presses) {
+        auto* scene = qobject_cast<QQuickWindow*>(loadedScene());
+        ASSERT_TRUE(scene);
+        // isActive() already holds while the loader window, the scene's
+        // transient parent, has the focus; the keys need the scene itself.
+        scene->requestActivate();
+        for (int waits = 0; waits < 100 && QGuiApplication::focusWindow() != scene; ++waits)
+            QTest::qWait(20);
+        ASSERT_EQ(QGuiApplication::focusWindow(), scene);
+        const QString before = controller()->getSceneQmlUrl();
+        // Press only: the shortcut replaces the scene, whose window is gone
+        // before a release could reach it.
+        QTest::keyPress(scene, press.key, press.modifiers);
+        EXPECT_EQ(controller()->getTuningSceneIndex(), press.index);
+        EXPECT_EQ(controller()->getSceneQmlUrl(),
+                  press.index < 0 ? before : controller()->tuningSceneQmlUrls()[press.index]);
+    }
+    EXPECT_EQ(messages.filter(QStringLiteral("Wrenhop UI/UX tuning end and close")).size(), 1);
+}
+
 int main(int argc, char** argv)
 {
     testsupport::useHeadlessQtByDefault();
     if (argc == 3 && std::string(argv[1]) == "--engine-child")
         return runEngineChild(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     selfPath = QCoreApplication::applicationFilePath().toStdString();
-    return RUN_ALL_TESTS();
+    // Listing the cases needs no engine; its QML thread would only slow the
+    // listing and, under ThreadSanitizer, race inside Qt's own teardown.
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
+    qInstallMessageHandler(collectMessages);
+    AppEngine::getInstance()->initialize(&app);
+    const int result = RUN_ALL_TESTS();
+    AppEngine::getInstance()->shutdown();
+    return result;
 }

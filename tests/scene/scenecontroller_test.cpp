@@ -18,13 +18,12 @@ SceneController* c()
     return SceneController::getInstance();
 }
 
-QString sceneUrl(const char* scene)
+QString tuningScene(int index)
 {
-    return QStringLiteral("qrc:/qml/%1.qml").arg(QLatin1String(scene));
+    const char* const scenes[] = {"Proc_Downloading", "Noti_NoNetworkConnection", "Noti_NoUpdateFile",
+                                  "Noti_UpdateStopped", "Noti_UpdateFailRetry"};
+    return QStringLiteral("qrc:/qml/%1.qml").arg(QLatin1String(scenes[index]));
 }
-
-const char* const kTuningScenes[] = {"Proc_Downloading", "Noti_NoNetworkConnection", "Noti_NoUpdateFile",
-                                     "Noti_UpdateStopped", "Noti_UpdateFailRetry"};
 
 } // namespace
 
@@ -45,21 +44,25 @@ TEST(SceneController, EveryWriteNotifiesEvenOfTheSameValue)
     }
 }
 
-// Tuning steps in sequence from the mode off: nothing wraps around, indices
-// out of range change nothing, and only leaving the mode signals the index.
-TEST(SceneController, TuningStepsStopAtBothEndsAndIgnoreTheModeOff)
+// The scene actions in sequence from the tuning mode off: no tuning step
+// wraps around, indices out of range change nothing, only leaving the mode
+// signals the index, and a retry shows the downloading scene before the run
+// starts again.
+TEST(SceneController, SceneActionsInSequence)
 {
-    enum Action { Set, Next, Prev, Leave };
+    enum Action { Set, Next, Prev, Leave, Retry };
     struct Step {
         Action action;
         int argument, index;
-        bool sceneSet;
+        int scene; // a tuning scene; -1: unchanged
     };
     const Step steps[] = {
-        {Next, 0, -1, false}, {Prev, 0, -1, false}, {Set, 5, -1, false}, {Set, -1, -1, false},
-        {Set, 4, 4, true},    {Next, 0, 4, false},  {Prev, 0, 3, true},  {Set, 0, 0, true},
-        {Prev, 0, 0, false},  {Next, 0, 1, true},   {Prev, 0, 0, true},  {Leave, 0, -1, false},
+        {Next, 0, -1, -1}, {Prev, 0, -1, -1}, {Set, 5, -1, -1}, {Set, -1, -1, -1}, {Set, 4, 4, 4},
+        {Next, 0, 4, -1},  {Prev, 0, 3, 3},   {Retry, 0, 3, 0}, {Set, 0, 0, 0},    {Prev, 0, 0, -1},
+        {Next, 0, 1, 1},   {Prev, 0, 0, 0},   {Leave, 0, -1, -1},
     };
+    QString sceneAtRetry;
+    c()->setRetryHook([&] { sceneAtRetry = c()->getSceneQmlUrl(); });
     c()->setTuningSceneIndex(-1);
     c()->setSceneQmlUrl(QString());
     for (const Step& step : steps) {
@@ -72,12 +75,16 @@ TEST(SceneController, TuningStepsStopAtBothEndsAndIgnoreTheModeOff)
         case Next: c()->setNextTuningScene(); break;
         case Prev: c()->setPrevTuningScene(); break;
         case Leave: c()->setTuningSceneIndex(-1); break;
+        case Retry: c()->sendRetryUpdate(); break;
         }
         EXPECT_EQ(c()->getTuningSceneIndex(), step.index) << where;
         EXPECT_EQ(indexSpy.count(), step.action == Leave ? 1 : 0) << where;
-        EXPECT_EQ(sceneSpy.count(), step.sceneSet ? 1 : 0) << where;
-        EXPECT_EQ(c()->getSceneQmlUrl(), step.sceneSet ? sceneUrl(kTuningScenes[step.index]) : before) << where;
+        EXPECT_EQ(sceneSpy.count(), step.scene < 0 ? 0 : 1) << where;
+        EXPECT_EQ(c()->getSceneQmlUrl(), step.scene < 0 ? before : tuningScene(step.scene)) << where;
+        EXPECT_EQ(sceneAtRetry, step.action == Retry ? tuningScene(0) : QString()) << where;
+        sceneAtRetry.clear();
     }
+    c()->setRetryHook({});
 }
 
 TEST(SceneController, StringWidthIsZeroForEmptyTextAndGrowsWithIt)
@@ -90,25 +97,6 @@ TEST(SceneController, StringWidthIsZeroForEmptyTextAndGrowsWithIt)
 
 // The downloading scene is up before the hook starts the run again; without
 // a hook the retry only shows it.
-TEST(SceneController, RetryShowsTheDownloadingSceneThenRunsTheHook)
-{
-    c()->setRetryHook({});
-    c()->setSceneQmlUrl(sceneUrl("Noti_UpdateFailRetry"));
-    c()->sendRetryUpdate();
-    EXPECT_EQ(c()->getSceneQmlUrl(), sceneUrl("Proc_Downloading"));
-    QString sceneInHook;
-    int calls = 0;
-    c()->setRetryHook([&] {
-        sceneInHook = c()->getSceneQmlUrl();
-        ++calls;
-    });
-    c()->setSceneQmlUrl(sceneUrl("Noti_UpdateFailRetry"));
-    c()->sendRetryUpdate();
-    c()->setRetryHook({});
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(sceneInHook, sceneUrl("Proc_Downloading"));
-}
-
 // The address of each page as the brand, region and language index give it.
 // That the address reaches the browser the customer-centre link shows.
 TEST(SceneController, OpenUrlRequestBuildsTheBrandsAddress)
