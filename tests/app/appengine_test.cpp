@@ -35,8 +35,6 @@ static void unregisterScenes()
 
 namespace {
 
-std::string selfPath;
-
 // Reports on one line what the engine made of the settings (fonts by file
 // name) after the action: "profile", "broken" (no scenes) or "switch:<locale>".
 int runEngineChild(int argc, char** argv)
@@ -73,8 +71,6 @@ struct ProfileCase {
 // After the part that no profile changes: exec before initialize answers 0,
 // and the reference font is Zevan's.
 const ProfileCase kProfiles[] = {
-    {"NoSettingsFileIsKoreanJortel", nullptr, "profile",
-     "region=0 brand=0 ko_KR mirror=0 rtl=0 JortelSansTextGlobal-Regular.otf window=1 프로그램 업데이트", ""},
     {"ArabicOfTheMiddleEastMirrorsOnlyTheScenes", "[common]\nRegion=ME\nBrand=ZV\nCurrentLanguage=ar_ME\n", "profile",
      "region=9 brand=1 ar_ME mirror=1 rtl=0 NotoSans-Regular.ttf window=1 تحديث البرنامج", ""},
     {"BareArabicTurnsTheApplicationAround", "[common]\nRegion=ME\nBrand=JT\nCurrentLanguage=ar\n", "profile",
@@ -83,7 +79,8 @@ const ProfileCase kProfiles[] = {
     {"SwitchFromTheScenesTranslatesAndKeepsTheFont", "[common]\nBrand=QR\nCurrentLanguage=ko_KR\n", "switch:de_DE",
      "region=0 brand=2 de_DE mirror=0 rtl=0 QuorraSansHeadKROTFRegular.otf window=1 Programmaktualisierung",
      "AppEngine::changeLanguage() => de_DE"},
-    {"RootComponentThatFailsOnlyWarnsAndOpensNoWindow", nullptr, "broken",
+    // An empty language and the keys missing take the defaults: Korean, Jortel.
+    {"RootComponentThatFailsOnlyWarnsAndOpensNoWindow", "[common]\nCurrentLanguage=\n", "broken",
      "region=0 brand=0 ko_KR mirror=0 rtl=0 JortelSansTextGlobal-Regular.otf window=0 프로그램 업데이트",
      "qrc:/qml/QmlLoader.qml"},
 };
@@ -222,11 +219,10 @@ TEST_P(EngineProfile, FollowsCartalinesSettings)
     const ProfileCase& row = GetParam();
     testsupport::ScratchDir scratch;
     QDir().mkpath(QString::fromStdString(scratch.file("appdata/Cartaline")));
-    QDir().mkpath(QString::fromStdString(scratch.file("temp")));
     if (row.settings)
         testsupport::writeFile(scratch.file("appdata/Cartaline/cal.ini"), row.settings);
-    const testsupport::RunResult run = testsupport::run(
-        selfPath, {"--engine-child", row.action}, {"APPDATA=" + scratch.file("appdata"), "TEMP=" + scratch.file("temp")});
+    const testsupport::RunResult run = testsupport::run(QCoreApplication::applicationFilePath().toStdString(),
+                                                        {"--engine-child", row.action}, {"APPDATA=" + scratch.file("appdata")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, std::string("0 ZevanSignatureRegular.ttf ") + row.report);
     EXPECT_NE(run.err.find(row.logged), std::string::npos) << run.err;
@@ -242,16 +238,17 @@ TEST_P(EngineProfile, FollowsCartalinesSettings)
 INSTANTIATE_TEST_SUITE_P(Settings, EngineProfile, ::testing::ValuesIn(kProfiles),
                          [](const ::testing::TestParamInfo<ProfileCase>& info) { return std::string(info.param.name); });
 
-// Both ends of the region table, only the exact and whole codes, and the
-// brand font by brand and language.
+// Both ends of the region table, only exact and whole codes, and the brand
+// fonts that no profile picks.
 TEST(EngineTables, CodesMatchExactlyAndWholeAndPickTheFont)
 {
-    const std::pair<const char*, int> regions[] = {{"KR", 0}, {"IN", 10}, {"GB", -1}, {"kr", -1}, {"", -1}, {"KR ", -1}};
-    for (const auto& [code, index] : regions)
-        EXPECT_EQ(AppEngine::convertRegionType(QLatin1String(code)), index) << code;
-    const std::pair<const char*, int> brands[] = {{"JT", 0}, {"ZV", 1}, {"QR", 2}, {"0", 0}, {"qr", 0}, {"ZV ", 0}};
-    for (const auto& [code, index] : brands)
-        EXPECT_EQ(AppEngine::convertBrandType(QLatin1String(code)), index) << code;
+    const std::tuple<const char*, int, int> codes[] = {{"KR", 0, 0}, {"IN", 10, 0}, {"GB", -1, 0}, {"kr", -1, 0},
+                                                       {"", -1, 0},  {"KR ", -1, 0}, {"ZV", -1, 1}, {"QR", -1, 2},
+                                                       {"qr", -1, 0}, {"ZV ", -1, 0}};
+    for (const auto& [code, region, brand] : codes) {
+        EXPECT_EQ(AppEngine::convertRegionType(QLatin1String(code)), region) << code;
+        EXPECT_EQ(AppEngine::convertBrandType(QLatin1String(code)), brand) << code;
+    }
     const std::tuple<int, const char*, const char*> fonts[] = {
         {1, "ar", "ZevanSignatureRegular.ttf"}, {2, "ko", "QuorraSansHead-Regular.otf"},
         {3, "ko_KR", "JortelSansTextGlobal-Regular.otf"}};
@@ -440,7 +437,6 @@ int main(int argc, char** argv)
         return runEngineChild(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    selfPath = QCoreApplication::applicationFilePath().toStdString();
     // Listing the cases needs no engine; its QML thread would only slow the
     // listing and, under ThreadSanitizer, race inside Qt's own teardown.
     if (::testing::GTEST_FLAG(list_tests))
