@@ -95,37 +95,34 @@ TEST(SceneController, StringWidthIsZeroForEmptyTextAndGrowsWithIt)
     EXPECT_GT(c()->getStringWidth(QStringLiteral("WrenhopWrenhop"), 20), one);
 }
 
-// The downloading scene is up before the hook starts the run again; without
-// a hook the retry only shows it.
-// The address of each page as the brand, region and language index give it.
-// That the address reaches the browser the customer-centre link shows.
+// The address of each page as the brand, region and language index give it,
+// every code of the region and language tables among them. That the address
+// reaches the browser the customer-centre link shows.
 TEST(SceneController, OpenUrlRequestBuildsTheBrandsAddress)
 {
-    struct Row {
-        int urlType, brand, region, language;
-        const char* url;
-    };
-    const Row rows[] = {
-        {0, 0, 0, 2, "http://www.jortel.example.com/KR/ko/updateGuide/01"},
-        {1, 1, 1, 0, "http://www.zevan.example.com/US/en/csCenter"},
-        {1, 2, 3, 12, "http://www.quorra.example.com/EU/de/csCenter"},
-        {0, 0, -1, 0, "http://www.jortel.example.com//en/updateGuide/01"}, // region outside the table
-        {1, 2, 10, 14, "http://www.quorra.example.com/IN/nil/csCenter"},   // language outside the table
-        {0, 2, 9, 3, "http://www.quorra.example.com/ME/ar/updateGuide/01"},
-        {1, 1, 11, 7, "http://www.zevan.example.com//pt/csCenter"},
-        {2, 1, 4, 17, "http://"}, // another page type: the bare scheme
-        {1, -1, 0, 0, ""},
-        {0, 3, 0, 0, ""},
-    };
     // No browser in PATH: nothing is opened here.
     const testsupport::ScratchDir noBrowser;
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(noBrowser.path()));
-    for (const Row& row : rows) {
-        c()->setBrandType(row.brand);
-        c()->setRegionType(row.region);
-        c()->setCurrentLanguageValue(row.language);
-        EXPECT_EQ(c()->sendOpenUrlRequest(row.urlType).toStdString(), row.url);
-    }
+    const auto url = [](int urlType, int brand, int region, int language) {
+        c()->setBrandType(brand);
+        c()->setRegionType(region);
+        c()->setCurrentLanguageValue(language);
+        return c()->sendOpenUrlRequest(urlType).toStdString();
+    };
+    // From index -1 on.
+    const char* const regions[] = {"", "KR", "US", "CA", "EU", "RU", "TR", "AU", "NZ", "BR", "ME", "IN", ""};
+    for (int region = -1; region <= 11; ++region)
+        EXPECT_EQ(url(1, 1, region, 0), std::string("http://www.zevan.example.com/") + regions[region + 1] + "/en/csCenter");
+    const char* const languages[] = {"nil", "en", "e1", "ko", "ar", "es",  "e2",  "pt",  "pt", "f1",  "fr",  "nil",
+                                     "nil", "de", "it", "nil", "nil", "nil", "ru", "nil", "nil", "nil", "tr", "nil"};
+    for (int language = -1; language <= 22; ++language)
+        EXPECT_EQ(url(0, 2, 3, language),
+                  std::string("http://www.quorra.example.com/EU/") + languages[language + 1] + "/updateGuide/01");
+    EXPECT_EQ(url(0, 0, 0, 2), "http://www.jortel.example.com/KR/ko/updateGuide/01");
+    // Another page type is the bare scheme; a brand outside the table has no page.
+    EXPECT_EQ(url(2, 1, 4, 17), "http://");
+    EXPECT_EQ(url(1, -1, 0, 0), "");
+    EXPECT_EQ(url(0, 3, 0, 0), "");
     qputenv("PATH", path);
 }
