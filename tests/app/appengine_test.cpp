@@ -93,10 +93,6 @@ const char* const kStartLines[] = {
     "Start resourcePath => :/translations/wrenhop_", "removeTranslator succeess => ", "exists",
     " getCurrentLanguageValue => [ 0 ] ", "m_Translator.load Succsee => [ "};
 
-class EngineProfile : public ::testing::TestWithParam<ProfileCase>
-{
-};
-
 QStringList messages;
 QStringList warnings;
 
@@ -200,43 +196,31 @@ class SceneLoad : public SceneTest, public ::testing::WithParamInterface<const c
 {
 };
 
-// A click on a notice and the address the browser was given: none for the
-// buttons that end the run.
-struct Click {
-    const char* scene;
-    const char* target;
-    const char* opened;
-};
-
-class NoticeClicks : public SceneTest, public ::testing::WithParamInterface<Click>
-{
-};
-
 } // namespace
 
-TEST_P(EngineProfile, FollowsCartalinesSettings)
+TEST(EngineProfile, FollowsCartalinesSettings)
 {
-    const ProfileCase& row = GetParam();
-    testsupport::ScratchDir scratch;
-    QDir().mkpath(QString::fromStdString(scratch.file("appdata/Cartaline")));
-    if (row.settings)
-        testsupport::writeFile(scratch.file("appdata/Cartaline/cal.ini"), row.settings);
-    const testsupport::RunResult run = testsupport::run(QCoreApplication::applicationFilePath().toStdString(),
-                                                        {"--engine-child", row.action}, {"APPDATA=" + scratch.file("appdata")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, std::string("0 ZevanSignatureRegular.ttf ") + row.report);
-    EXPECT_NE(run.err.find(row.logged), std::string::npos) << run.err;
-    // The string table and the logger are taken before the scene controller,
-    // which logs its start.
-    std::size_t at = 0;
-    for (const char* line : kStartLines) {
-        at = run.err.find(line, at);
-        ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line << "\n" << run.err;
+    for (const ProfileCase& row : kProfiles) {
+        SCOPED_TRACE(row.name);
+        testsupport::ScratchDir scratch;
+        QDir().mkpath(QString::fromStdString(scratch.file("appdata/Cartaline")));
+        if (row.settings)
+            testsupport::writeFile(scratch.file("appdata/Cartaline/cal.ini"), row.settings);
+        const testsupport::RunResult run = testsupport::run(QCoreApplication::applicationFilePath().toStdString(),
+                                                            {"--engine-child", row.action},
+                                                            {"APPDATA=" + scratch.file("appdata")});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, std::string("0 ZevanSignatureRegular.ttf ") + row.report);
+        EXPECT_NE(run.err.find(row.logged), std::string::npos) << run.err;
+        // The string table and the logger are taken before the scene
+        // controller, which logs its start.
+        std::size_t at = 0;
+        for (const char* line : kStartLines) {
+            at = run.err.find(line, at);
+            ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line << "\n" << run.err;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Settings, EngineProfile, ::testing::ValuesIn(kProfiles),
-                         [](const ::testing::TestParamInfo<ProfileCase>& info) { return std::string(info.param.name); });
 
 // Both ends of the region table, only exact and whole codes, and the brand
 // fonts that no profile picks.
@@ -330,18 +314,24 @@ TEST_F(SceneTest, OnlyArabicMirrorsTheButtonRowAndTheDownloadBar)
 // A button that ends the run ends the event loop that main returns from,
 // with 0, and opens nothing; the link opens the customer-centre page and the
 // run goes on. No click retries or changes the scene.
-TEST_P(NoticeClicks, EndTheRunOrOpenThePage)
+TEST_F(SceneTest, NoticeClicksEndTheRunOrOpenThePage)
 {
-    const Click& row = GetParam();
-    const bool ends = !*row.opened;
+    struct Click {
+        const char* scene;
+        const char* target;
+        const char* opened; // the address the browser was given
+    };
+    const Click clicks[] = {
+        {"Noti_NoNetworkConnection", "confirmButton", ""},
+        {"Noti_NoUpdateFile", "confirmButton", ""},
+        {"Noti_NoUpdateFile", "linkArea", "http://www.zevan.example.com/US/en/csCenter"},
+        {"Noti_UpdateStopped", "confirmButton", ""},
+        {"Noti_UpdateFailRetry", "cancelButton", ""},
+    };
     useProfile(1, "en_US");
     controller()->setRegionType(1);
     int retries = 0;
     controller()->setRetryHook([&] { ++retries; });
-    QQuickWindow* window = show(row.scene);
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    const QPoint at = centreOf(child(window, row.target));
     // A browser stand-in first in PATH records the address it is given.
     const testsupport::ScratchDir bin;
     const QString record = QString::fromStdString(bin.file("opened"));
@@ -350,31 +340,30 @@ TEST_P(NoticeClicks, EndTheRunOrOpenThePage)
     QFile::setPermissions(QString::fromStdString(bin.file("xdg-open")), QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(bin.path()) + ':' + path);
-    QTimer::singleShot(0, window, [&] { QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at); });
-    QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(ends ? 10000 : 500);
-    EXPECT_EQ(QCoreApplication::exec(), ends ? 0 : 1);
-    for (int waits = 0; !ends && !QFile::exists(record) && waits < 1000; ++waits)
-        QTest::qWait(20);
+    for (const Click& click : clicks) {
+        SCOPED_TRACE(std::string(click.scene) + " " + click.target);
+        const bool ends = !*click.opened;
+        messages.clear();
+        QQuickWindow* window = show(click.scene);
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        const QPoint at = centreOf(child(window, click.target));
+        QTimer::singleShot(0, window, [&] { QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at); });
+        QTimer watchdog;
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(ends ? 10000 : 500);
+        EXPECT_EQ(QCoreApplication::exec(), ends ? 0 : 1);
+        for (int waits = 0; !ends && !QFile::exists(record) && waits < 1000; ++waits)
+            QTest::qWait(20);
+        EXPECT_EQ(testsupport::readFile(record.toStdString()), click.opened);
+        QFile::remove(record);
+        EXPECT_EQ(loadedScene(), window);
+        EXPECT_EQ(messages.filter(QStringLiteral("SceneController::sendFinishComplete")).size(), ends ? 1 : 0);
+    }
     qputenv("PATH", path);
     controller()->setRetryHook({});
-    EXPECT_EQ(testsupport::readFile(record.toStdString()), row.opened);
     EXPECT_EQ(retries, 0);
-    EXPECT_EQ(loadedScene(), window);
-    EXPECT_EQ(messages.filter(QStringLiteral("SceneController::sendFinishComplete")).size(), ends ? 1 : 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Notices, NoticeClicks,
-    ::testing::Values(Click{"Noti_NoNetworkConnection", "confirmButton", ""},
-                      Click{"Noti_NoUpdateFile", "confirmButton", ""},
-                      Click{"Noti_NoUpdateFile", "linkArea", "http://www.zevan.example.com/US/en/csCenter"},
-                      Click{"Noti_UpdateStopped", "confirmButton", ""},
-                      Click{"Noti_UpdateFailRetry", "cancelButton", ""}),
-    [](const ::testing::TestParamInfo<Click>& info) {
-        return std::string(info.param.scene) + "_" + info.param.target;
-    });
 
 // The frameless window follows a drag on its background; a press on a
 // button is the button's and leaves the window where it is.

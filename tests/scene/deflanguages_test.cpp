@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <iterator>
 
 namespace {
 
@@ -36,10 +36,6 @@ QString qmPath(const char* locale)
 {
     return QStringLiteral(":/translations/wrenhop_%1.qm").arg(QLatin1String(locale));
 }
-
-class Locale : public ::testing::TestWithParam<const char*>
-{
-};
 
 } // namespace
 
@@ -79,23 +75,23 @@ TEST(DefLanguages, CompilesTheThirtyLocalesAndNoOther)
 // Every id translated (an unfinished or misspelt entry compiles to nothing);
 // the product's name stays, and no English is left outside the English files
 // but the shared "OK" and a loanword.
-TEST_P(Locale, TranslatesEveryId)
+TEST(DefLanguages, EveryLocaleTranslatesEveryId)
 {
     QTranslator english;
-    QTranslator translator;
     ASSERT_TRUE(english.load(qmPath("en_US")));
-    ASSERT_TRUE(translator.load(qmPath(GetParam())));
-    EXPECT_TRUE(QFile::exists(QStringLiteral(":/wrenhop_%1.ts").arg(QLatin1String(GetParam()))));
-    const bool isEnglish = qstrncmp(GetParam(), "en_", 3) == 0;
-    for (const char* id : kIds) {
-        const QString source = english.translate("DefLanguages", id);
-        const QString text = translator.translate("DefLanguages", id);
-        EXPECT_FALSE(text.trimmed().isEmpty()) << id;
-        EXPECT_TRUE(!source.contains(QLatin1String("Cartaline")) || text.contains(QLatin1String("Cartaline"))) << id;
-        const bool loanword = qstrcmp(GetParam(), "it_IT") == 0 && qstrcmp(id, "LID_PC_60200_03") == 0;
-        EXPECT_TRUE(isEnglish || loanword || source == QLatin1String("OK") || text != source) << id << " is English";
+    for (const char* locale : kLocales) {
+        SCOPED_TRACE(locale);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(qmPath(locale)));
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/wrenhop_%1.ts").arg(QLatin1String(locale))));
+        const bool isEnglish = qstrncmp(locale, "en_", 3) == 0;
+        for (const char* id : kIds) {
+            const QString source = english.translate("DefLanguages", id);
+            const QString text = translator.translate("DefLanguages", id);
+            EXPECT_FALSE(text.trimmed().isEmpty()) << id;
+            EXPECT_TRUE(!source.contains(QLatin1String("Cartaline")) || text.contains(QLatin1String("Cartaline"))) << id;
+            const bool loanword = qstrcmp(locale, "it_IT") == 0 && qstrcmp(id, "LID_PC_60200_03") == 0;
+            EXPECT_TRUE(isEnglish || loanword || source == QLatin1String("OK") || text != source) << id << " is English";
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Translations, Locale, ::testing::ValuesIn(kLocales),
-                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
