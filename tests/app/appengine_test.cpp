@@ -202,8 +202,8 @@ TEST(EngineProfile, FollowsCartalinesSettings)
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, std::string("0 ZevanSignatureRegular.ttf ") + row.report);
         EXPECT_NE(run.err.find(row.logged), std::string::npos) << run.err;
-        // The string table and the logger are taken before the scene
-        // controller, which logs its start.
+        // The string table comes before the scene controller, which logs its
+        // start (the QML logger, taken between them, logs nothing).
         std::size_t at = 0;
         for (const char* line : kStartLines) {
             at = run.err.find(line, at);
