@@ -27,15 +27,17 @@ namespace {
     throw IOException(error, std::move(message));
 }
 
-// No failure leaves this layer: callers that need certainty test the outcome
-// with exists(), so the text only goes to standard output.
+// No exception leaves this layer: the failure's line goes to standard output
+// and the caller gets false.
 template <typename Operation>
-void reportFailures(Operation&& operation)
+bool reportFailures(Operation&& operation)
 {
     try {
         operation();
+        return true;
     } catch (const std::exception& e) {
         std::cout << e.what() << "\n" << std::flush;
+        return false;
     }
 }
 
@@ -68,40 +70,41 @@ std::string DirectoryIterator::path() const
     return mPath + "/" + name();
 }
 
-void copyFile(const std::string& source, const std::string& target)
+bool copyFile(const std::string& source, const std::string& target)
 {
-    reportFailures([&] {
+    return reportFailures([&] {
         if (!detail::copyFile(source, target))
             fail({"Failed to copy ", source, " to ", target});
     });
 }
 
-void rename(const std::string& oldPath, const std::string& newPath)
+bool rename(const std::string& oldPath, const std::string& newPath)
 {
-    reportFailures([&] {
+    return reportFailures([&] {
         if (!detail::rename(oldPath, newPath))
             fail({"Unable to rename ", oldPath, " to ", newPath});
     });
 }
 
-void replaceFile(const std::string& source, const std::string& target)
+bool replaceFile(const std::string& source, const std::string& target)
 {
-    reportFailures([&] {
+    return reportFailures([&] {
         if (!detail::replaceFile(source, target))
             fail({"Unable to replace ", target, " with ", source});
     });
 }
 
-void createDirectory(const std::string& path)
+bool createDirectory(const std::string& path)
 {
-    reportFailures([&] {
+    return reportFailures([&] {
         if (!detail::createDirectory(path))
             fail({"Unable to create directory ", path});
     });
 }
 
-void createDirectories(const std::string& path)
+bool createDirectories(const std::string& path)
 {
+    bool present = true;
     // Every "/" ends a piece, so a trailing "/" yields a last, empty piece
     // and a test of the path with its "/": both find the folder present.
     std::string accumulated;
@@ -109,32 +112,33 @@ void createDirectories(const std::string& path)
     while (true) {
         const std::string::size_type slash = path.find('/', start);
         accumulated.append(path, start, slash == std::string::npos ? std::string::npos : slash - start);
-        if (!accumulated.empty() && !exists(accumulated))
-            createDirectory(accumulated);
+        if (!accumulated.empty())
+            present = exists(accumulated) || createDirectory(accumulated);
         if (slash == std::string::npos)
             break;
         accumulated += '/';
         start = slash + 1;
     }
+    return present;
 }
 
-void removeFile(const std::string& path)
+bool removeFile(const std::string& path)
 {
-    reportFailures([&] {
+    return reportFailures([&] {
         if (!detail::removeFile(path))
             fail({"Unable to remove file ", path});
     });
 }
 
-void removeDirectory(const std::string& path)
+bool removeDirectory(const std::string& path)
 {
-    reportFailures([&] {
+    return reportFailures([&] {
         if (!detail::removeDirectory(path))
             fail({"Unable to remove directory ", path});
     });
 }
 
-void removeDirectoryAndFiles(const std::string& path)
+bool removeDirectoryAndFiles(const std::string& path)
 {
     {
         DirectoryIterator entries(path);
@@ -148,7 +152,7 @@ void removeDirectoryAndFiles(const std::string& path)
                 removeFile(entries.path());
         }
     }
-    removeDirectory(path);
+    return removeDirectory(path);
 }
 
 std::string fileName(const std::string& path)

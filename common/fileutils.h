@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // A thin layer over the platform's file calls. Operations that fail print one
 // line ("<what> GetLastError returned: <code>") to standard output and return
-// normally; callers that must know test the outcome with exists().
+// false; nothing throws.
 //
 // Paths are UTF-8 on every platform, whatever their source (the environment,
 // Qt, an archive, the manifest); the platform files convert them for the
@@ -53,19 +53,20 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-void copyFile(const std::string& source, const std::string& target);
+bool copyFile(const std::string& source, const std::string& target);
 // Fails when newPath exists.
-void rename(const std::string& oldPath, const std::string& newPath);
+bool rename(const std::string& oldPath, const std::string& newPath);
 // Moves source onto target in one step, replacing target if it exists; the
 // move is on the disk when the call returns.
-void replaceFile(const std::string& source, const std::string& target);
-void createDirectory(const std::string& path);
-void createDirectories(const std::string& path);
+bool replaceFile(const std::string& source, const std::string& target);
+bool createDirectory(const std::string& path);
+bool createDirectories(const std::string& path);
 // A missing file is no failure.
-void removeFile(const std::string& path);
-void removeDirectory(const std::string& path);
-// One level deep: subfolders that are not empty stay, and so does the folder.
-void removeDirectoryAndFiles(const std::string& path);
+bool removeFile(const std::string& path);
+bool removeDirectory(const std::string& path);
+// One level deep: subfolders that are not empty stay, and so does the folder
+// (false then).
+bool removeDirectoryAndFiles(const std::string& path);
 bool exists(const std::string& path);
 std::string fileName(const std::string& path);
 std::string currentDirectory();

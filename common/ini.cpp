@@ -238,8 +238,7 @@ void INI::write(const std::string& path) const
     if (replacing)
         fs::permissions(fs::u8path(temporary), old.permissions(), fs::perm_options::replace, error);
 
-    FileUtils::replaceFile(temporary, path);
-    if (FileUtils::exists(temporary)) {
+    if (!FileUtils::replaceFile(temporary, path)) {
         if (mOptions.logging)
             writeLog(LOG_ERROR, kWriteFunction, "cannot replace %s; it stays as it was", path.c_str());
         FileUtils::removeFile(temporary);

@@ -170,9 +170,7 @@ void WrenhopManager::onStateMachine(int state, double value)
                 break;
             }
             const std::string downloadDirPath = service.getDownloadDirPath();
-            if (!FileUtils::exists(downloadDirPath))
-                FileUtils::createDirectories(downloadDirPath);
-            if (FileUtils::exists(downloadDirPath)) {
+            if (FileUtils::createDirectories(downloadDirPath)) {
                 service.runDownloadThread();
                 next = ws::STATE_DOWNLOAD_PROGRESS;
             } else {

@@ -89,8 +89,7 @@ bool writeRecord(const std::string& path, const PartialRecord& record)
         FileUtils::removeFile(temporary);
         return false;
     }
-    FileUtils::replaceFile(temporary, path);
-    return FileUtils::exists(path) && !FileUtils::exists(temporary);
+    return FileUtils::replaceFile(temporary, path);
 }
 
 std::int64_t fileSize(const std::string& path)
@@ -329,8 +328,7 @@ void WrenhopService::download()
     }
     FileUtils::removeFile(recordPath);
     // An earlier attempt's file may still lie there after a failed installation.
-    FileUtils::replaceFile(partialPath, filePath);
-    if (FileUtils::exists(partialPath) || !FileUtils::exists(filePath)) {
+    if (!FileUtils::replaceFile(partialPath, filePath)) {
         writeLog(LOG_ERROR, DOWNLOAD_TASK, "cannot move download file: %s -> %s", partialPath.c_str(), filePath.c_str());
         fail(STATE_UPDATE_FAIL_RETRY, 0.0);
         return;

@@ -225,25 +225,14 @@ void WrenhopService::runInstallThread()
 
 bool WrenhopService::removeTempFiles()
 {
-    const char* const function = "wrenhop::service::WrenhopService::removeTempFiles";
-    try {
-        removeDownloadFiles();
-        return true;
-    } catch (const FileUtils::IOException& e) {
-        writeLog(LOG_ERROR, function, "FileUtils::IOException %s", getIOExceptionMessage(e).c_str());
-    } catch (const std::string& e) {
-        writeLog(LOG_ERROR, function, "FileUtils::IOException %s", e.c_str());
-    } catch (const char* e) {
-        writeLog(LOG_ERROR, function, "FileUtils::IOException %s", e);
-    }
-    return false;
+    return removeDownloadFiles();
 }
 
-void WrenhopService::removeDownloadFiles()
+bool WrenhopService::removeDownloadFiles()
 {
     const std::string path = getDownloadDirPath();
     writeLog(LOG_INFO, "wrenhop::service::WrenhopService::removeDownloadFiles", "remove_path %s", path.c_str());
-    FileUtils::removeDirectoryAndFiles(path);
+    return FileUtils::removeDirectoryAndFiles(path);
 }
 
 bool WrenhopService::restartCartaline()
@@ -251,21 +240,15 @@ bool WrenhopService::restartCartaline()
     const char* const function = "wrenhop::service::WrenhopService::restartCartaline";
     if (!mScriptFile.isMainBinary) {
         writeLog(LOG_ERROR, function, "not main binary");
-        return true;
-    }
-    try {
-        const std::string program = mInstallPath + "/" + getPackageFolderName() + "/./" + getMainExecutableName();
-        const std::vector<std::string> args{"Wrenhop"};
-        writeLog(LOG_INFO, function, "restart Cartaline: %s", program.c_str());
-        if (ProcessUtils::runWindows(program, args, true) != 0) {
-            writeLog(LOG_ERROR, function, "restart Cartaline fail: %s", program.c_str());
-            return true;
-        }
         return false;
-    } catch (const std::exception& e) {
-        writeLog(LOG_ERROR, function, "restart Cartaline fail: %s", e.what());
-        return true;
     }
+    const std::string program = mInstallPath + "/" + getPackageFolderName() + "/./" + getMainExecutableName();
+    writeLog(LOG_INFO, function, "restart Cartaline: %s", program.c_str());
+    if (ProcessUtils::runWindows(program, {"Wrenhop"}, true) != 0) {
+        writeLog(LOG_ERROR, function, "restart Cartaline fail: %s", program.c_str());
+        return false;
+    }
+    return true;
 }
 
 std::string WrenhopService::getDownloadDirPath() const
@@ -282,19 +265,6 @@ std::string WrenhopService::getReleaseVersion()
 {
     mReleaseInfo = mScript->getReleaseInfo();
     return mReleaseInfo.version;
-}
-
-std::string WrenhopService::getIOExceptionMessage(const FileUtils::IOException& e) const
-{
-    switch (e.code()) {
-    case 2:
-        return " was started from a read-only location.  Re-install it to a location that can be updated and run it "
-               "from there.";
-    case 3:
-        return "The disk is full.  Please free up some space and try again.";
-    default:
-        return {};
-    }
 }
 
 std::string WrenhopService::getUpdaterFolderName() const

@@ -13,10 +13,6 @@
 #include <thread>
 #include <vector>
 
-namespace FileUtils {
-class IOException;
-}
-
 namespace wrenhop::service {
 
 enum WrenhopState : int {
@@ -89,15 +85,15 @@ public:
     bool waitForWorkers(std::chrono::milliseconds timeout);
     void waitForWorkers();
 
+    // Each answers whether it did its whole work: the download folder is
+    // gone; Cartaline was started.
     bool removeTempFiles();
-    void removeDownloadFiles();
-    // False when Cartaline was started; true when it was not.
+    bool removeDownloadFiles();
     bool restartCartaline();
 
     std::string getDownloadDirPath() const;
     std::string getDownloadUrl() const;
     std::string getReleaseVersion();
-    std::string getIOExceptionMessage(const FileUtils::IOException& e) const;
 
     std::string getUpdaterFolderName() const;
     std::string getPackageFolderName() const;

@@ -311,11 +311,11 @@ TEST(EngineRestart, StartsTheInstalledProgramAndReportsAMissingOne)
     writeFile(service.getDownloadDirPath() + "/packageInfo.xml", manifestXml("update_win", "/x.zip", "", 1));
     service.reloadManifest();
     ASSERT_TRUE(service.findScriptFileFromXml());
-    EXPECT_TRUE(service.restartCartaline());
+    EXPECT_FALSE(service.restartCartaline());
 
     fs::create_directories(fs::u8path(install.file("package")));
     fs::copy_file(fs::u8path(WRENHOP_STANDIN), fs::u8path(install.file("package/Cartaline.exe")));
-    EXPECT_FALSE(service.restartCartaline());
+    EXPECT_TRUE(service.restartCartaline());
     const std::string record = install.file("package/started.txt");
     EXPECT_TRUE(testplatform::eventually([&] { return fs::exists(fs::u8path(record)); }));
     EXPECT_EQ(readFile(record), "Wrenhop\n");
