@@ -41,8 +41,8 @@ QStringList debugOutput;
 TEST(Log, LineGoesBesideProgramFolderAndToDebugOutput)
 {
     const QString marker = uniqueMarker();
-    const QtMessageHandler previous
-        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& line) { debugOutput << line; });
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& line) { debugOutput << line; });
     writeLog(LOG_ERROR, "main", "%s", qPrintable(marker));
     qInstallMessageHandler(previous);
     const QStringList lines = linesWith(marker);
