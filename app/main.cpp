@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "latencyprobe.h"
+#include "registration.h"
+#include "runcontext.h"
 #include "startup.h"
-#include "systemservice.h"
-#include "wrenhopmanager.h"
-#include "wrenhopservice.h"
 #include "writelog.h"
 
 #include <QApplication>
@@ -28,20 +27,14 @@ void makeProcessDpiUnaware()
         setContext(reinterpret_cast<void*>(-1)); // DPI_AWARENESS_CONTEXT_UNAWARE
 }
 
-// Builds the process-wide paths before anything else runs, so that
-// Cartaline's folder exists and an empty TEMP has been logged.
-void touchProcessPaths()
-{
-    SETTINGS_FILE_PATH();
-    ERROR_LOG_FILE_PATH();
-    wrenhop::service::DOWNLOAD_DIR_PATH();
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    touchProcessPaths();
+    // Before anything else runs: Cartaline's folder exists and an empty TEMP
+    // has been logged.
+    const RunContext context = RunContext::ofProcess();
+    const Registration<const RunContext> contextRegistration(context);
     makeProcessDpiUnaware();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setApplicationName(QStringLiteral("Wrenhop"));
@@ -62,5 +55,5 @@ int main(int argc, char* argv[])
     const std::string version = argv[2];
     const std::string mode = argv[3];
     const LatencyProbe latencyProbe;
-    return runStartup(&app, version, mode);
+    return runStartup(&app, context, version, mode);
 }

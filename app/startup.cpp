@@ -3,6 +3,8 @@
 
 #include "appengine.h"
 #include "fileutils.h"
+#include "registration.h"
+#include "runcontext.h"
 #include "runlock.h"
 #include "scenecontroller.h"
 #include "wrenhopmanager.h"
@@ -22,14 +24,13 @@ void logAnotherRunQuits()
 
 } // namespace
 
-int runStartup(QGuiApplication* app, const std::string& version, const std::string& mode)
+int runStartup(QGuiApplication* app, const RunContext& context, const std::string& version, const std::string& mode)
 {
     const bool tuningMode = mode == "1";
 
     // Taken before anything reads or rewrites a file: the second run must
     // leave the first one's work folder and installation alone.
-    UpdateRunLocks runLocks(FileUtils::tempPath(), wrenhop::service::WrenhopService::installPathFromApplicationDir(
-                                                       QCoreApplication::applicationDirPath().toStdString(), nullptr));
+    UpdateRunLocks runLocks(FileUtils::tempPath(), context.installPath);
     // The tuning mode goes on without them; its retry takes them first.
     const bool locked = runLocks.acquire();
     if (!tuningMode && !locked) {
@@ -39,9 +40,7 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     // An installation that a crash cut short is made whole before anything
     // else looks at it; a tuning run without the locks leaves that to the run
     // that holds them.
-    const bool recovered = !locked
-        || wrenhop::service::recoverInstallation(wrenhop::service::WrenhopService::installPathFromApplicationDir(
-            QCoreApplication::applicationDirPath().toStdString(), nullptr));
+    const bool recovered = !locked || wrenhop::service::recoverInstallation(context.installPath);
 
     AppEngine::getInstance()->initialize(app);
 
@@ -49,20 +48,23 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     writeLog(LOG_INFO, "main", "application directory path: %s", qUtf8Printable(QCoreApplication::applicationDirPath()));
     writeLog(LOG_INFO, "main", "working directory path: %s", FileUtils::currentDirectory().c_str());
 
-    WrenhopManager& manager = WrenhopManager::getInstance();
+    SceneController* sceneController = SceneController::getInstance();
+    wrenhop::service::WrenhopService service(context);
+    const Registration<wrenhop::service::WrenhopService> serviceRegistration(service);
+    WrenhopManager manager(service, sceneController);
+    const Registration<WrenhopManager> managerRegistration(manager);
     manager.setCurrentVersionCartaline(version);
 
-    SceneController* sceneController = SceneController::getInstance();
     // The retry button of the fail-and-retry notice reaches the state machine
     // only through this hook. A tuning run may have started without the
     // locks, yet its retry starts a real update.
-    sceneController->setRetryHook([&runLocks] {
+    sceneController->setRetryHook([&runLocks, &manager] {
         if (!runLocks.acquire()) {
             logAnotherRunQuits();
             QCoreApplication::quit();
             return;
         }
-        WrenhopManager::getInstance().onStateMachine(wrenhop::service::STATE_START_DOWNLOAD, 0.0);
+        manager.onStateMachine(wrenhop::service::STATE_START_DOWNLOAD, 0.0);
     });
 
     if (!recovered) {
@@ -76,9 +78,8 @@ int runStartup(QGuiApplication* app, const std::string& version, const std::stri
     }
 
     const int exitCode = AppEngine::getInstance()->exec();
-    // The worker threads use the manager and the service, which end with
-    // the static destruction after main; the scenes go before the
-    // application object does.
+    // No worker outlives the service and the manager it reports to; the
+    // scenes go before the application object does.
     sceneController->setRetryHook({});
     manager.stopWorkers();
     AppEngine::getInstance()->shutdown();

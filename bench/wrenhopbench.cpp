@@ -49,7 +49,7 @@ private:
 
 int download(const std::string& host, const std::string& source, const std::string& sha1, const std::string& size)
 {
-    auto& service = wrenhop::service::WrenhopService::getInstance();
+    wrenhop::service::WrenhopService service(RunContext::ofProcess());
     FileUtils::createDirectories(service.getDownloadDirPath());
     std::ofstream(service.getDownloadDirPath() + "/" + service.getManifestFileName())
         << "<update><release><version>1</version><date>-</date></release><packages><package>"

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "systemservice.h"
 
-#include "fileutils.h"
+#include "runcontext.h"
 #include "writelog.h"
 
 const std::string& SETTINGS_FILE_PATH()
 {
-    static const std::string path = FileUtils::appDataPath() + "/cal.ini";
-    return path;
+    return runContext().settingsFile;
 }
 
 SystemService::SystemService()

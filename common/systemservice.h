@@ -6,7 +6,7 @@
 
 #include <string>
 
-// appDataPath() + "/cal.ini", built on first use.
+// The run's settings file: Cartaline's data folder + "/cal.ini".
 const std::string& SETTINGS_FILE_PATH();
 
 // Loads and rewrites the settings file once, on construction.

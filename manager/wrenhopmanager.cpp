@@ -2,12 +2,16 @@
 #include "wrenhopmanager.h"
 
 #include "fileutils.h"
+#include "registration.h"
+#include "runcontext.h"
 #include "scenecontroller.h"
 #include "scenetables.h"
 #include "wrenhopservice.h"
 #include "writelog.h"
 
 #include <QMetaObject>
+#include <QObject>
+#include <QThread>
 #include <QTime>
 
 #include <filesystem>
@@ -22,15 +26,6 @@ namespace ws = wrenhop::service;
 namespace {
 
 constexpr const char* kStateMachine = "WrenhopManager::onStateMachine";
-
-// The scene controller is a GUI-thread object: a worker's write is queued to
-// it, so the scenes see the writes in the order the states made them and no
-// worker ever touches its fields. On the GUI thread the write is immediate.
-template <typename Write>
-void onSceneThread(SceneController* controller, Write write)
-{
-    QMetaObject::invokeMethod(controller, std::move(write), Qt::AutoConnection);
-}
 
 int toPercent(double value)
 {
@@ -64,40 +59,56 @@ std::string resultField(std::string_view text)
 
 const std::string& ERROR_LOG_FILE_PATH()
 {
-    static const std::string path = FileUtils::appDataPath() + "/error_log1.log";
-    return path;
+    return runContext().resultLogFile;
 }
 
+// The service's listener. A report leaves the worker as a queued call, so
+// every state runs on the GUI thread, in the order the reports were made.
 class WrenhopManager::Impl final : public wrenhop::service::IWrenhopService
 {
 public:
+    explicit Impl(WrenhopManager* manager)
+        : mManager(manager)
+    {
+    }
+
     void onStateChanged(const int& state, double value) override
     {
-        WrenhopManager::getInstance().onStateMachine(state, value);
+        WrenhopManager* const manager = mManager;
+        QMetaObject::invokeMethod(
+            &mGuiThread, [manager, state, value] { manager->onStateMachine(state, value); }, Qt::QueuedConnection);
     }
+
+    bool onGuiThread() const { return QThread::currentThread() == mGuiThread.thread(); }
+
+private:
+    WrenhopManager* const mManager;
+    // Lives on the thread that built the manager; posts to it end with it.
+    QObject mGuiThread;
 };
 
 WrenhopManager& WrenhopManager::getInstance()
 {
-    static WrenhopManager instance;
-    return instance;
+    return Registration<WrenhopManager>::instance();
 }
 
-WrenhopManager::WrenhopManager()
+WrenhopManager::WrenhopManager(WrenhopService& service, SceneController* sceneController)
+    : mService(service)
 {
     writeLog(LOG_INFO, "WrenhopManager::WrenhopManager", "Constructor");
-    mImpl = std::make_unique<Impl>();
+    mImpl = std::make_unique<Impl>(this);
     mSceneController = nullptr;
     mCurrentVersionCartaline.clear();
-    WrenhopService& service = WrenhopService::getInstance();
-    service.setListener(mImpl.get());
-    service.initialize();
-    mSceneController = SceneController::getInstance();
+    mService.setListener(mImpl.get());
+    mService.initialize();
+    mSceneController = sceneController;
 }
 
 WrenhopManager::~WrenhopManager()
 {
     writeLog(LOG_INFO, "WrenhopManager::~WrenhopManager", "Destructor");
+    stopWorkers();
+    mService.setListener(nullptr);
     mSceneController = nullptr;
 }
 
@@ -111,14 +122,13 @@ void WrenhopManager::setCurrentVersionCartaline(const std::string& version)
 
 bool WrenhopManager::waitForWorkers(std::chrono::milliseconds timeout)
 {
-    return WrenhopService::getInstance().waitForWorkers(timeout);
+    return mService.waitForWorkers(timeout);
 }
 
 void WrenhopManager::stopWorkers()
 {
-    WrenhopService& service = WrenhopService::getInstance();
-    service.cancelTransfers();
-    service.waitForWorkers();
+    mService.cancelTransfers();
+    mService.waitForWorkers();
 }
 
 void WrenhopManager::setDownloadProgress(int percent)
@@ -127,8 +137,7 @@ void WrenhopManager::setDownloadProgress(int percent)
         writeLog(LOG_ERROR, kStateMachine, "Get Instance(mSceneController) Error");
         return;
     }
-    SceneController* controller = mSceneController;
-    onSceneThread(controller, [controller, percent] { controller->setDownloadProgressBar(percent); });
+    mSceneController->setDownloadProgressBar(percent);
 }
 
 void WrenhopManager::setInstallProgress(int percent)
@@ -137,27 +146,25 @@ void WrenhopManager::setInstallProgress(int percent)
         writeLog(LOG_ERROR, kStateMachine, "Get Instance(mSceneController) Error");
         return;
     }
-    SceneController* controller = mSceneController;
-    onSceneThread(controller, [controller, percent] { controller->setInstallProgressBar(percent); });
+    mSceneController->setInstallProgressBar(percent);
 }
 
 void WrenhopManager::showScene(const char* sceneQmlUrl)
 {
-    SceneController* controller = mSceneController;
-    const QString url = QString::fromLatin1(sceneQmlUrl);
-    onSceneThread(controller, [controller, url] { controller->setSceneQmlUrl(url); });
+    if (mSceneController)
+        mSceneController->setSceneQmlUrl(QString::fromLatin1(sceneQmlUrl));
 }
 
 void WrenhopManager::finish()
 {
-    SceneController* controller = mSceneController;
-    onSceneThread(controller, [controller] { controller->sendFinishComplete(); });
+    if (mSceneController)
+        mSceneController->sendFinishComplete();
 }
 
 void WrenhopManager::onStateMachine(int state, double value)
 {
-    const std::lock_guard<std::recursive_mutex> lock(mRunMutex);
-    WrenhopService& service = WrenhopService::getInstance();
+    Q_ASSERT_X(mImpl->onGuiThread(), kStateMachine, "a state ran on a worker thread");
+    WrenhopService& service = mService;
     while (state != 0) {
         writeLog(LOG_INFO, kStateMachine, "run onStateMachine (state:%d)", state);
         int next = 0;

@@ -4,32 +4,36 @@
 
 #include <chrono>
 #include <memory>
-#include <mutex>
 #include <string>
 
 class SceneController;
 
-// Cartaline's data folder + "/error_log1.log", built on first use.
+namespace wrenhop::service {
+class WrenhopService;
+}
+
+// The registered run's result log: Cartaline's data folder + "/error_log1.log".
 const std::string& ERROR_LOG_FILE_PATH();
 
 class WrenhopManager
 {
 public:
-    // Built on first use (thread-safe), destroyed at process exit. The first
-    // call constructs the update service, which reads the manifest, and the
-    // scene controller; make it on the GUI thread.
+    // The instance main registered (Registration<WrenhopManager>).
     static WrenhopManager& getInstance();
 
+    // On the GUI thread: the service's reports are queued to the thread that
+    // builds the manager. Becomes the service's listener and has it read the
+    // manifest.
+    WrenhopManager(wrenhop::service::WrenhopService& service, SceneController* sceneController);
     WrenhopManager(const WrenhopManager&) = delete;
     WrenhopManager& operator=(const WrenhopManager&) = delete;
     ~WrenhopManager();
 
     void setCurrentVersionCartaline(const std::string& version);
 
-    // Runs states one after the other on the calling thread until one waits
-    // for the next report or ends the run. Calls from different threads run
-    // one after the other, and their scene writes reach the scene controller
-    // on the GUI thread in that order.
+    // Runs states one after the other until one waits for the next report or
+    // ends the run. GUI thread only: the workers' reports arrive as queued
+    // calls of it.
     void onStateMachine(int state, double value);
 
     // Appends one line to the result log; never throws.
@@ -46,8 +50,6 @@ public:
     void stopWorkers();
 
 private:
-    WrenhopManager();
-
     class Impl;
 
     void setDownloadProgress(int percent);
@@ -55,13 +57,8 @@ private:
     void showScene(const char* sceneQmlUrl);
     void finish();
 
+    wrenhop::service::WrenhopService& mService;
     std::unique_ptr<Impl> mImpl;
     SceneController* mSceneController;
     std::string mCurrentVersionCartaline;
-    // Held for a whole onStateMachine call. The installation thread is
-    // started from within the download thread's last call and may report
-    // before that call has run its last state; without this its "install
-    // bar 100" could reach the scenes before the download thread's "0".
-    // Recursive, because a report may come synchronously from inside a state.
-    std::recursive_mutex mRunMutex;
 };

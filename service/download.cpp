@@ -196,6 +196,7 @@ void WrenhopService::download()
         HttpClient client;
         client.setUrl(url);
         client.setCancelFlag(&mCancel);
+        client.setTimeouts(mContext.connectTimeout, mContext.lowSpeedTime);
         client.setRange(resumeFrom, kept.etag.empty() ? kept.lastModified : kept.etag);
         client.setHeadCallback([&](const ResponseHead& head) {
             if (head.status == 206 && !(resumeFrom > 0 && contentRangeMatches(head.contentRange, resumeFrom, expectedSize))) {

@@ -15,9 +15,6 @@ static_assert(std::is_same_v<curl_off_t, std::int64_t>, "the progress callback i
 
 namespace {
 
-std::atomic<long> connectTimeoutMs{0};
-std::atomic<long> lowSpeedTimeS{0};
-
 // curl_global_init is not thread-safe; the first client may be created on
 // any worker thread. There is no matching cleanup: a detached download may
 // still be inside libcurl while the process exits.
@@ -139,10 +136,10 @@ void HttpClient::setCancelFlag(const std::atomic<bool>* cancel)
     mCancel = cancel;
 }
 
-void HttpClient::setTimeoutsForTesting(std::chrono::milliseconds connectTimeout, std::chrono::seconds lowSpeedTime)
+void HttpClient::setTimeouts(std::chrono::milliseconds connectTimeout, std::chrono::seconds lowSpeedTime)
 {
-    connectTimeoutMs = static_cast<long>(connectTimeout.count());
-    lowSpeedTimeS = static_cast<long>(lowSpeedTime.count());
+    mConnectTimeout = connectTimeout;
+    mLowSpeedTime = lowSpeedTime;
 }
 
 HttpResponse HttpClient::download(const BodySink& sink)
@@ -164,10 +161,8 @@ HttpResponse HttpClient::download(const BodySink& sink)
     mReceived = 0;
     mSamples.clear();
 
-    const long connectMs = connectTimeoutMs > 0 ? connectTimeoutMs.load()
-                                                : static_cast<long>(std::chrono::milliseconds(CONNECT_TIMEOUT).count());
-    const long lowSpeedTime = lowSpeedTimeS > 0 ? lowSpeedTimeS.load() : static_cast<long>(LOW_SPEED_TIME.count());
-    mLowSpeedWindow = std::chrono::seconds(lowSpeedTime);
+    const long connectMs = static_cast<long>(mConnectTimeout.count());
+    const long lowSpeedTime = static_cast<long>(mLowSpeedTime.count());
     mSamples.emplace_back(std::chrono::steady_clock::now(), 0);
     const std::string userAgent = std::string("curl/") + curl_version_info(CURLVERSION_NOW)->version;
     char errorBuffer[CURL_ERROR_SIZE] = {};
@@ -305,14 +300,13 @@ std::size_t HttpClient::onWrite(char* data, std::size_t size, std::size_t count,
 bool HttpClient::isTooSlow()
 {
     const auto now = std::chrono::steady_clock::now();
-    const auto step = mLowSpeedWindow / 60;
-    if (now - mSamples.back().first >= step)
+    const std::chrono::steady_clock::duration window = mLowSpeedTime;
+    if (now - mSamples.back().first >= window / 60)
         mSamples.emplace_back(now, mReceived);
-    while (mSamples.size() > 1 && now - mSamples[1].first >= mLowSpeedWindow)
+    while (mSamples.size() > 1 && now - mSamples[1].first >= window)
         mSamples.pop_front();
     const auto& [since, received] = mSamples.front();
-    const auto window = std::chrono::duration_cast<std::chrono::seconds>(mLowSpeedWindow).count();
-    return now - since >= mLowSpeedWindow && mReceived - received < LOW_SPEED_LIMIT * window;
+    return now - since >= window && mReceived - received < LOW_SPEED_LIMIT * mLowSpeedTime.count();
 }
 
 int HttpClient::onProgress(void* self, std::int64_t dlTotal, std::int64_t dlNow, std::int64_t ulTotal, std::int64_t ulNow)

@@ -91,15 +91,14 @@ public:
     // Read while the transfer runs, from its thread; once it is true the
     // transfer ends with Cancelled within about a second.
     void setCancelFlag(const std::atomic<bool>* cancel);
+    // CONNECT_TIMEOUT and LOW_SPEED_TIME unless set.
+    void setTimeouts(std::chrono::milliseconds connectTimeout, std::chrono::seconds lowSpeedTime);
 
     // Runs the GET over http or https only, for the first request and every
     // redirect. A final status outside 2xx is an error (HttpStatus, the
     // message holds the status line's reason); its body never reaches the sink.
     HttpResponse download(const BodySink& sink);
 
-    // Tests only: shorter limits than CONNECT_TIMEOUT and LOW_SPEED_TIME for
-    // every client created afterwards. Zero restores the constants.
-    static void setTimeoutsForTesting(std::chrono::milliseconds connectTimeout, std::chrono::seconds lowSpeedTime);
 
 private:
     static std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* self);
@@ -127,7 +126,8 @@ private:
     // Body bytes so far, and samples of that count for the speed floor.
     std::int64_t mReceived = 0;
     std::deque<std::pair<std::chrono::steady_clock::time_point, std::int64_t>> mSamples;
-    std::chrono::steady_clock::duration mLowSpeedWindow{};
+    std::chrono::milliseconds mConnectTimeout = CONNECT_TIMEOUT;
+    std::chrono::seconds mLowSpeedTime = LOW_SPEED_TIME;
 };
 
 } // namespace wrenhop::service

@@ -3,6 +3,7 @@
 
 #include "fileutils.h"
 #include "processutils.h"
+#include "registration.h"
 #include "writelog.h"
 
 #include <algorithm>
@@ -22,23 +23,21 @@ const char* const PLATFORM_NAME = "windows";
 
 const std::string& DOWNLOAD_DIR_PATH()
 {
-    static const std::string path = FileUtils::tempPath() + "CaL";
-    return path;
+    return runContext().workFolder;
 }
 
 WrenhopService& WrenhopService::getInstance()
 {
-    static WrenhopService instance;
-    return instance;
+    return Registration<WrenhopService>::instance();
 }
 
-WrenhopService::WrenhopService()
+WrenhopService::WrenhopService(const RunContext& context)
+    : mContext(context)
+    , mInstallPath(context.installPath)
+    , mInstallPathFound(context.installPathFound)
 {
     writeLog(LOG_INFO, "wrenhop::service::WrenhopService::WrenhopService", "Constructor");
-    bool found = false;
-    mInstallPath = installPathFromApplicationDir(FileUtils::applicationDirectory(), &found);
-    mInstallPathFound = found;
-    if (found)
+    if (mInstallPathFound)
         writeLog(LOG_INFO, "wrenhop::service::WrenhopService::WrenhopService", "mInstallPath: %s", mInstallPath.c_str());
     else
         writeLog(LOG_ERROR, "wrenhop::service::WrenhopService::WrenhopService", "invalid application directory path: %s",
@@ -48,22 +47,9 @@ WrenhopService::WrenhopService()
 
 WrenhopService::~WrenhopService()
 {
-    // A joinable thread left at destruction would end the process.
     cancelTransfers();
     waitForWorkers();
     writeLog(LOG_INFO, "wrenhop::service::WrenhopService::~WrenhopService", "Destructor");
-}
-
-std::string WrenhopService::installPathFromApplicationDir(const std::string& applicationDir, bool* found)
-{
-    // Only the last component counts: a parent folder named "packages" must
-    // not lose its "/package".
-    const std::string suffix = std::string("/") + UPDATER_FOLDER_NAME;
-    const bool match = applicationDir.size() >= suffix.size()
-        && applicationDir.compare(applicationDir.size() - suffix.size(), suffix.size(), suffix) == 0;
-    if (found)
-        *found = match;
-    return match ? applicationDir.substr(0, applicationDir.size() - suffix.size()) : applicationDir;
 }
 
 void WrenhopService::setListener(IWrenhopService* listener)
@@ -75,17 +61,15 @@ void WrenhopService::initialize()
 {
     const std::string path = getDownloadDirPath() + "/" + getManifestFileName();
     writeLog(LOG_INFO, "wrenhop::service::WrenhopService::initialize", "Load packageInfo.xml to mScript: %s", path.c_str());
+    if (mManifestRead) {
+        mScript = std::make_unique<WrenhopScript>();
+        mReleaseInfo = ReleaseInfo();
+        mScriptPackage = ScriptPackage();
+        mScriptFile = ScriptFile();
+    }
+    mManifestRead = true;
     if (!mScript->parseInfoXml(path))
         writeLog(LOG_ERROR, "wrenhop::service::WrenhopService::initialize", "Unable to load script %s", path.c_str());
-}
-
-void WrenhopService::reloadManifest()
-{
-    mScript = std::make_unique<WrenhopScript>();
-    mReleaseInfo = ReleaseInfo();
-    mScriptPackage = ScriptPackage();
-    mScriptFile = ScriptFile();
-    initialize();
 }
 
 bool WrenhopService::findScriptPackageFromXml()
@@ -151,60 +135,46 @@ void WrenhopService::report(int state, double value)
         mListener->onStateChanged(state, value);
 }
 
-void WrenhopService::startWorker(bool installing)
+void WrenhopService::Worker::start(std::function<void()> work)
 {
-    const std::lock_guard<std::mutex> lock(mWorkerMutex);
-    // Thread creation may throw; the counts change only once it has worked.
-    mThreads.emplace_back([this, installing] {
-        if (installing)
-            install();
-        else
-            download();
-        workerFinished(installing);
+    join();
+    mDone = false;
+    mThread = std::thread([this, work = std::move(work)] {
+        work();
+        const std::lock_guard<std::mutex> lock(mMutex);
+        mDone = true;
+        mDoneChanged.notify_all();
     });
-    ++mWorkers;
-    if (installing)
-        ++mInstalling;
 }
 
-void WrenhopService::workerFinished(bool installing)
+bool WrenhopService::Worker::waitFor(std::chrono::milliseconds timeout)
 {
-    const std::lock_guard<std::mutex> lock(mWorkerMutex);
-    --mWorkers;
-    if (installing)
-        --mInstalling;
-    mWorkerDone.notify_all();
-}
-
-void WrenhopService::joinWorkers(std::unique_lock<std::mutex>& lock)
-{
-    // Every worker has made its last report; what is left of each thread is
-    // its return, so the joins are short.
-    std::vector<std::thread> threads;
-    threads.swap(mThreads);
+    std::unique_lock<std::mutex> lock(mMutex);
+    if (!mDoneChanged.wait_for(lock, timeout, [this] { return mDone; }))
+        return false;
     lock.unlock();
-    for (std::thread& thread : threads)
-        thread.join();
-    lock.lock();
+    join();
+    return true;
+}
+
+void WrenhopService::Worker::join()
+{
+    if (mThread.joinable())
+        mThread.join();
 }
 
 bool WrenhopService::waitForWorkers(std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(mWorkerMutex);
     // An installation cut off by the end of the process would leave the
     // folder half unpacked and not rolled back, so it is always waited for.
-    mWorkerDone.wait(lock, [this] { return mInstalling == 0; });
-    if (!mWorkerDone.wait_for(lock, timeout, [this] { return mWorkers == 0; }))
-        return false;
-    joinWorkers(lock);
-    return true;
+    mInstallWorker.join();
+    return mDownloadWorker.waitFor(timeout);
 }
 
 void WrenhopService::waitForWorkers()
 {
-    std::unique_lock<std::mutex> lock(mWorkerMutex);
-    mWorkerDone.wait(lock, [this] { return mWorkers == 0; });
-    joinWorkers(lock);
+    mInstallWorker.join();
+    mDownloadWorker.join();
 }
 
 void WrenhopService::cancelTransfers()
@@ -214,13 +184,14 @@ void WrenhopService::cancelTransfers()
 
 void WrenhopService::runDownloadThread()
 {
+    mDownloadWorker.join();
     mCancel = false;
-    startWorker(false);
+    mDownloadWorker.start([this] { download(); });
 }
 
 void WrenhopService::runInstallThread()
 {
-    startWorker(true);
+    mInstallWorker.start([this] { install(); });
 }
 
 bool WrenhopService::removeTempFiles()
@@ -253,7 +224,7 @@ bool WrenhopService::restartCartaline()
 
 std::string WrenhopService::getDownloadDirPath() const
 {
-    return DOWNLOAD_DIR_PATH();
+    return mContext.workFolder;
 }
 
 std::string WrenhopService::getDownloadUrl() const

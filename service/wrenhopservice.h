@@ -2,11 +2,13 @@
 // The update service: manifest, selection, download, installation, restart.
 #pragma once
 
+#include "runcontext.h"
 #include "wrenhopscript.h"
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -42,7 +44,7 @@ protected:
     ~IWrenhopService() = default;
 };
 
-// FileUtils::tempPath() + "CaL", built once.
+// The registered run's work folder: <TEMP>/CaL.
 const std::string& DOWNLOAD_DIR_PATH();
 
 // Finishes or undoes an installation that a run before this one left cut
@@ -54,17 +56,19 @@ bool recoverInstallation(const std::string& installPath);
 class WrenhopService
 {
 public:
+    // The instance main registered (Registration<WrenhopService>).
     static WrenhopService& getInstance();
 
+    // Works in the context's folders; takes a copy.
+    explicit WrenhopService(const RunContext& context);
+    // Cancels a transfer and waits for the workers.
+    ~WrenhopService();
     WrenhopService(const WrenhopService&) = delete;
     WrenhopService& operator=(const WrenhopService&) = delete;
 
     void setListener(IWrenhopService* listener);
-    // Reads the manifest from the download folder (once per process).
+    // Reads the manifest from the download folder, in place of any read before.
     void initialize();
-    // Drops the manifest read so far and reads it again; for tests that run
-    // several updates in one process.
-    void reloadManifest();
 
     bool findScriptPackageFromXml();
     bool findScriptFileFromXml();
@@ -102,47 +106,49 @@ public:
     std::string getPlatformName() const;
 
     const std::string& getInstallPath() const { return mInstallPath; }
-    // For tests and tools that run outside an installation.
-    void setInstallPath(const std::string& path)
-    {
-        mInstallPath = path;
-        mInstallPathFound = true;
-    }
     const ScriptPackage& getScriptPackage() const { return mScriptPackage; }
     const ScriptFile& getScriptFile() const { return mScriptFile; }
 
-    // The install path for an application folder: its last component is
-    // removed when it is "package" (*found true); otherwise the folder is
-    // returned unchanged (*found false).
-    static std::string installPathFromApplicationDir(const std::string& applicationDir, bool* found);
-
 private:
-    WrenhopService();
-    ~WrenhopService();
+    // One thread of a kind at a time: a new start joins the one before,
+    // which has made its last report by then.
+    class Worker
+    {
+    public:
+        ~Worker() { join(); }
+        void start(std::function<void()> work);
+        // True once the work is done and the thread joined; false after the
+        // timeout.
+        bool waitFor(std::chrono::milliseconds timeout);
+        void join();
+
+    private:
+        std::thread mThread;
+        std::mutex mMutex;
+        std::condition_variable mDoneChanged;
+        bool mDone = true;
+    };
 
     void download();
     void install();
     bool installPackage(const std::string& downloadFilePath);
     void report(int state, double value);
-    void startWorker(bool installing);
-    void workerFinished(bool installing);
-    void joinWorkers(std::unique_lock<std::mutex>& lock);
 
+    const RunContext mContext;
     IWrenhopService* mListener = nullptr;
-    std::string mInstallPath;
-    bool mInstallPathFound = false;
+    const std::string mInstallPath;
+    const bool mInstallPathFound;
     double mProgress = 0.0;
     std::unique_ptr<WrenhopScript> mScript;
+    bool mManifestRead = false;
     ReleaseInfo mReleaseInfo;
     ScriptPackage mScriptPackage;
     ScriptFile mScriptFile;
 
-    std::mutex mWorkerMutex;
-    std::condition_variable mWorkerDone;
-    int mWorkers = 0;
-    int mInstalling = 0;
-    std::vector<std::thread> mThreads;
     std::atomic<bool> mCancel{false};
+    // Declared last: they go first, while what they use still exists.
+    Worker mDownloadWorker;
+    Worker mInstallWorker;
 };
 
 } // namespace wrenhop::service

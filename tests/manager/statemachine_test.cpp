@@ -17,7 +17,7 @@ namespace {
 TEST(StateMachine, SingleStatesLogTheirLinesAndTruncateProgressTowardZero)
 {
     RUN_IN_OWN_INSTALLATION();
-    WrenhopManager& m = WrenhopManager::getInstance();
+    WrenhopManager& m = ownRun();
     SceneController* scenes = SceneController::getInstance();
     QSignalSpy sceneSpy(scenes, &SceneController::sceneQmlUrlChanged);
     for (const int state : {0, 1, 14, -1})
@@ -48,8 +48,8 @@ class ResultLog : public testing::TestWithParam<ResultLine> {};
 TEST_P(ResultLog, AppendsOneFramedLineMarkingOnlyExactlyD1AsSuccess)
 {
     RUN_IN_OWN_INSTALLATION();
-    WrenhopManager::getInstance().writeErrorLog("E:1", "PS:99,ED:1000");
-    WrenhopManager::getInstance().writeErrorLog(GetParam().code, GetParam().info);
+    ownRun().writeErrorLog("E:1", "PS:99,ED:1000");
+    ownRun().writeErrorLog(GetParam().code, GetParam().info);
     EXPECT_EQ(testsupport::readFile(ERROR_LOG_FILE_PATH()).back(), '\n');
     const std::vector<std::string> lines = resultLogLines();
     ASSERT_EQ(lines.size(), 2u);
@@ -67,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ResultLogFile, FieldCannotForgeLineOrField)
 {
     RUN_IN_OWN_INSTALLATION();
-    WrenhopManager::getInstance().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
-    WrenhopManager::getInstance().onStateMachine(11, 0.0);
+    ownRun().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
+    ownRun().onStateMachine(11, 0.0);
     const std::vector<std::string> lines = resultLogLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(matchesResultLine(lines[0], "[E:2,T:#,LOV:2.1.0_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"))
@@ -80,7 +80,7 @@ TEST(ResultLogFile, ThatCannotBeOpenedLosesOnlyTheLine)
     RUN_IN_OWN_INSTALLATION();
     // A folder where the file should be: the open fails on every platform.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ERROR_LOG_FILE_PATH())));
-    WrenhopManager::getInstance().onStateMachine(12, 0.0);
+    ownRun().onStateMachine(12, 0.0);
     EXPECT_EQ(SceneController::getInstance()->getSceneQmlUrl().toStdString(), "qrc:/qml/Noti_NoNetworkConnection.qml");
     EXPECT_NE(logText().find("[LOG_ERROR]WrenhopManager::writeErrorLog writeFile open Exception: "), std::string::npos)
         << logText();

@@ -98,22 +98,22 @@ protected:
             mShown.push_back(mScenes->getSceneQmlUrl());
             record();
         }, Qt::DirectConnection);
-        WrenhopManager::getInstance().setCurrentVersionCartaline("2.1.0");
-        mScenes->setRetryHook([] { WrenhopManager::getInstance().onStateMachine(2, 0.0); });
+        ownRun().setCurrentVersionCartaline("2.1.0");
+        mScenes->setRetryHook([] { ownRun().onStateMachine(2, 0.0); });
         mScenes->setSceneQmlUrl(kDownloading);
-        WrenhopManager::getInstance().onStateMachine(2, 0.0);
+        ownRun().onStateMachine(2, 0.0);
     }
 
     bool waitForScene(const QString& scene)
     {
         return waitUntil([&] { return mScenes->getSceneQmlUrl() == scene; })
-            && WrenhopManager::getInstance().waitForWorkers(10s);
+            && ownRun().waitForWorkers(10s);
     }
 
     void expectSuccess()
     {
         ASSERT_TRUE(waitUntil([] { return testsupport::readFile(restartRecordPath()).find("end\n") != std::string::npos; }));
-        ASSERT_TRUE(WrenhopManager::getInstance().waitForWorkers(10s));
+        ASSERT_TRUE(ownRun().waitForWorkers(10s));
         // The last queued writes of the installation thread.
         waitUntil([this] { return mScenes->getInstallProgressBar() == 100; }, 5000);
         EXPECT_EQ(mShown.back(), kInstalling);
@@ -206,7 +206,6 @@ TEST_F(WholeRun, CutTransferEndsInNoNetworkWithOneE1LineAndTouchesNothing)
     RUN_IN_OWN_INSTALLATION();
     mServer.put("/files/update_win.zip", mArchive);
     mManifest.source = "/drop/files/update_win.zip";
-    wrenhop::service::HttpClient::setTimeoutsForTesting(2000ms, 1s);
     writeManifest(mManifest);
     startRun();
     ASSERT_TRUE(waitForScene(kNoNetwork));

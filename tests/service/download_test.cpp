@@ -28,7 +28,6 @@ protected:
         fs::remove_all(service.getDownloadDirPath());
         fs::create_directories(service.getDownloadDirPath());
         service.setListener(&listener);
-        HttpClient::setTimeoutsForTesting(2000ms, 1s);
         server.put("/files/update_win.zip", body);
         server.put("/files/broken.zip", "<html>down</html>", 500);
     }
@@ -37,7 +36,6 @@ protected:
     {
         EXPECT_TRUE(service.waitForWorkers(60s));
         service.setListener(nullptr);
-        HttpClient::setTimeoutsForTesting(0ms, 0s);
     }
 
     bool load(const std::string& source, const std::string& hash = {}, const std::string& size = {},
@@ -49,7 +47,7 @@ protected:
         manifest.hash = hash;
         manifest.size = size;
         enginetest::writeManifest(manifest);
-        service.reloadManifest();
+        service.initialize();
         return service.findScriptPackageFromXml();
     }
 
@@ -70,7 +68,7 @@ protected:
         return static_cast<long>(std::distance(fs::begin(folder), fs::end(folder)));
     }
 
-    WrenhopService& service = WrenhopService::getInstance();
+    WrenhopService service{enginetest::testContext()};
     enginetest::Recorder listener;
     enginetest::PackageServer server;
     const std::string body = QByteArray(1000, 'w').toStdString();

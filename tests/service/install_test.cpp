@@ -38,7 +38,6 @@ protected:
         fs::remove_all(service.getDownloadDirPath());
         fs::create_directories(service.getDownloadDirPath());
         service.setListener(&listener);
-        service.setInstallPath(install.path());
         writeFile(install.file("package/Cartaline.exe"), "old exe");
         fs::permissions(install.file("package/Cartaline.exe"), fs::perms(0700));
         writeFile(install.file("package/data/old.txt"), "old data");
@@ -58,7 +57,7 @@ protected:
         if (manifest.package.empty())
             manifest.source = "/files/Cartaline.exe";
         enginetest::writeManifest(manifest);
-        service.reloadManifest();
+        service.initialize();
         writeFile(service.getDownloadDirPath() + "/" + fs::path(manifest.source).filename().string(), downloaded);
         ASSERT_TRUE(service.findScriptPackageFromXml());
         ASSERT_TRUE(service.findScriptFileFromXml());
@@ -71,9 +70,9 @@ protected:
         return listener.events();
     }
 
-    WrenhopService& service = WrenhopService::getInstance();
-    enginetest::Recorder listener;
     testsupport::ScratchDir install;
+    WrenhopService service{enginetest::testContext(install.path())};
+    enginetest::Recorder listener;
 };
 
 // A ".bak" of the installation's own is a file like any other: kept.
@@ -238,11 +237,10 @@ TEST(ChildOnly, Install)
     const QByteArray into = qgetenv(kChildEnv);
     if (into.isEmpty())
         GTEST_SKIP() << "runs only as the child of Unwritable";
-    auto& service = WrenhopService::getInstance();
+    WrenhopService service{enginetest::testContext(into.toStdString())};
     enginetest::Recorder listener;
     service.setListener(&listener);
-    service.setInstallPath(into.toStdString());
-    service.reloadManifest();
+    service.initialize();
     ASSERT_TRUE(service.findScriptPackageFromXml());
     ASSERT_TRUE(service.findScriptFileFromXml());
     service.runInstallThread();

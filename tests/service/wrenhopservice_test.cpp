@@ -28,7 +28,7 @@ class InstallPath : public testing::TestWithParam<InstallPathCase> {};
 TEST_P(InstallPath, RemovesOnlyALastPackageComponent)
 {
     bool found = false;
-    EXPECT_EQ(WrenhopService::installPathFromApplicationDir(GetParam().applicationDir, &found), GetParam().installPath);
+    EXPECT_EQ(RunContext::installPathFromProgramFolder(GetParam().applicationDir, &found), GetParam().installPath);
     EXPECT_EQ(found, std::string(GetParam().applicationDir) != GetParam().installPath);
 }
 
@@ -44,10 +44,10 @@ protected:
     void load(const std::string& xml)
     {
         testsupport::writeFile(service.getDownloadDirPath() + "/packageInfo.xml", xml);
-        service.reloadManifest();
+        service.initialize();
     }
 
-    WrenhopService& service = WrenhopService::getInstance();
+    WrenhopService service{enginetest::testContext()};
 };
 
 TEST_F(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged)
@@ -87,7 +87,7 @@ TEST_F(Service, MissingManifestSelectsNothing)
 {
     fs::remove(service.getDownloadDirPath() + "/packageInfo.xml");
     enginetest::LogTail log;
-    service.reloadManifest();
+    service.initialize();
     EXPECT_NE(log.text().find("Unable to load script " + service.getDownloadDirPath() + "/packageInfo.xml"),
               std::string::npos);
     EXPECT_FALSE(service.findScriptPackageFromXml());
@@ -121,9 +121,11 @@ TEST_F(Service, RestartThatCannotStartCartalineIsReportedAsFailed)
          "<is-main-binary>true</is-main-binary></file></install></m>");
     ASSERT_TRUE(service.findScriptFileFromXml());
     const testsupport::ScratchDir empty;
-    service.setInstallPath(empty.path());
+    WrenhopService elsewhere{enginetest::testContext(empty.path())};
+    elsewhere.initialize();
+    ASSERT_TRUE(elsewhere.findScriptFileFromXml());
     enginetest::LogTail log;
-    EXPECT_FALSE(service.restartCartaline());
+    EXPECT_FALSE(elsewhere.restartCartaline());
     EXPECT_NE(log.text().find("restart Cartaline fail: " + empty.path() + "/package/./Cartaline.exe"), std::string::npos);
 }
 

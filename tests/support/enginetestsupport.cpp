@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "enginetestsupport.h"
 
+#include "registration.h"
+#include "scenecontroller.h"
+
 #include "log.h"
 #include "testsupport.h"
 #include "wrenhopmanager.h"
@@ -221,6 +224,31 @@ std::vector<std::pair<int, double>> Recorder::events() const
 {
     const std::lock_guard<std::mutex> lock(mMutex);
     return mEvents;
+}
+
+RunContext testContext(const std::string& installPath)
+{
+    RunContext context = RunContext::ofProcess();
+    if (!installPath.empty()) {
+        context.installPath = installPath;
+        context.installPathFound = true;
+        context.logFolder = installPath + "/log";
+    }
+    context.connectTimeout = std::chrono::seconds(2);
+    context.lowSpeedTime = std::chrono::seconds(1);
+    return context;
+}
+
+WrenhopManager& ownRun()
+{
+    struct Run {
+        wrenhop::service::WrenhopService service{testContext(installRoot())};
+        Registration<wrenhop::service::WrenhopService> serviceRegistration{service};
+        WrenhopManager manager{service, SceneController::getInstance()};
+        Registration<WrenhopManager> managerRegistration{manager};
+    };
+    static Run run;
+    return run.manager;
 }
 
 int closedPort()

@@ -4,6 +4,7 @@
 // case in an installation of its own.
 #pragma once
 
+#include "wrenhopmanager.h"
 #include "wrenhopservice.h"
 
 #include <atomic>
@@ -82,6 +83,14 @@ private:
     mutable std::mutex mMutex;
     std::vector<std::pair<int, double>> mEvents;
 };
+
+// The process's folders, the installation at installPath when given, and
+// transfer limits short enough for tests (2 s to connect, a 1 s window).
+RunContext testContext(const std::string& installPath = {});
+
+// This process's service and manager, built on the first call for the
+// installation at installRoot() and registered for getInstance().
+WrenhopManager& ownRun();
 
 // A port on 127.0.0.1 that nobody listens on.
 int closedPort();

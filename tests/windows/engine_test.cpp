@@ -33,6 +33,15 @@ using testplatform::writeFile;
 
 namespace {
 
+// The process's folders with the installation given.
+RunContext installedAt(const std::string& installPath)
+{
+    RunContext context = RunContext::ofProcess();
+    context.installPath = installPath;
+    context.installPathFound = true;
+    return context;
+}
+
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
 std::string environment(const char* name)
@@ -133,7 +142,6 @@ protected:
         fs::remove_all(fs::u8path(service.getDownloadDirPath()));
         fs::create_directories(fs::u8path(service.getDownloadDirPath()));
         service.setListener(&listener);
-        service.setInstallPath(install.path());
         writeFile(install.file("package/Cartaline.exe"), "old exe");
         writeFile(install.file("package/data/old.txt"), "old data");
     }
@@ -151,7 +159,7 @@ protected:
         writeFile(environment("WRENHOP_TEST_SERVED") + "/" + name, bytes);
         writeFile(service.getDownloadDirPath() + "/packageInfo.xml",
                   manifestXml(archive ? "update_win" : "", "/" + name, hash, size));
-        service.reloadManifest();
+        service.initialize();
         ASSERT_TRUE(service.findScriptPackageFromXml());
         ASSERT_TRUE(service.findScriptFileFromXml());
     }
@@ -167,9 +175,9 @@ protected:
         }
     }
 
-    WrenhopService& service = WrenhopService::getInstance();
-    Recorder listener;
     ScratchDir install;
+    WrenhopService service{installedAt(install.path())};
+    Recorder listener;
 };
 
 TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
@@ -251,9 +259,8 @@ TEST(EngineChild, InstallsIntoTheNamedFolder)
     const std::string into = environment(kChildEnv);
     if (into.empty())
         GTEST_SKIP() << "runs only as the child of KilledSwap";
-    WrenhopService& service = WrenhopService::getInstance();
-    service.setInstallPath(into);
-    service.reloadManifest();
+    WrenhopService service{installedAt(into)};
+    service.initialize();
     ASSERT_TRUE(service.findScriptPackageFromXml());
     ASSERT_TRUE(service.findScriptFileFromXml());
     service.runInstallThread();
@@ -264,7 +271,7 @@ TEST(EngineChild, InstallsIntoTheNamedFolder)
 // installation, whole, and nothing of its own.
 TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
 {
-    WrenhopService& service = WrenhopService::getInstance();
+    WrenhopService service{RunContext::ofProcess()};
     const std::string update = zipBytes({{"package/Cartaline.exe", "new exe"}, {"package/data/old.txt", "new\r\n"}});
     fs::create_directories(fs::u8path(service.getDownloadDirPath()));
     writeFile(service.getDownloadDirPath() + "/killed.zip", update);
@@ -305,11 +312,10 @@ TEST(EngineFolders, ProgramFolderIsFoundWithForwardSlashes)
 // started; a missing program is reported.
 TEST(EngineRestart, StartsTheInstalledProgramAndReportsAMissingOne)
 {
-    WrenhopService& service = WrenhopService::getInstance();
     const ScratchDir install;
-    service.setInstallPath(install.path());
+    WrenhopService service{installedAt(install.path())};
     writeFile(service.getDownloadDirPath() + "/packageInfo.xml", manifestXml("update_win", "/x.zip", "", 1));
-    service.reloadManifest();
+    service.initialize();
     ASSERT_TRUE(service.findScriptFileFromXml());
     EXPECT_FALSE(service.restartCartaline());
 
