@@ -118,7 +118,7 @@ TEST(SystemService, ReadsSettingsAndWritesDefaultsWhereAbsent)
         service.getCalINI(CAL_KEY_BRAND, brand, CAL_SECTION_COMMON);
         service.getCalINI(static_cast<CalKey>(8), unnamed, CAL_SECTION_COMMON);
     });
-    EXPECT_EQ(region + brand + unnamed, "US0");
+    EXPECT_EQ((std::vector<std::string>{region, brand, unnamed}), (std::vector<std::string>{"US", "0", ""}));
     EXPECT_NE(logs.find("SystemService::getCalINI Region : [US]"), std::string::npos);
 
     const std::string appData = std::getenv("APPDATA") ? std::getenv("APPDATA") : "";
