@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <csignal>
 #include <string>
-#include <system_error>
-#include <thread>
+#include <utility>
+#include <vector>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -71,19 +71,32 @@ private:
 
 enum class Lookup { ExactPath, SearchPath };
 
-// Returns 0 or the errno value that kept the program from starting.
-int spawn(Lookup lookup, std::vector<std::string> argv, pid_t& pid)
+// Everything a start needs, allocated before any fork.
+class Spawn
 {
-    std::vector<char*> pointers;
-    pointers.reserve(argv.size() + 1);
-    for (std::string& arg : argv)
-        pointers.push_back(arg.data());
-    pointers.push_back(nullptr);
-    const SpawnActions actions;
-    const SpawnAttributes attributes;
-    const auto start = lookup == Lookup::ExactPath ? ::posix_spawn : ::posix_spawnp;
-    return start(&pid, pointers.front(), actions.get(), attributes.get(), pointers.data(), environ);
-}
+public:
+    Spawn(Lookup lookup, std::vector<std::string> argv)
+        : mArgv(std::move(argv))
+        , mStart(lookup == Lookup::ExactPath ? ::posix_spawn : ::posix_spawnp)
+    {
+        for (std::string& arg : mArgv)
+            mPointers.push_back(arg.data());
+        mPointers.push_back(nullptr);
+    }
+
+    // Returns 0 or the errno value that kept the program from starting.
+    int operator()(pid_t& pid) const
+    {
+        return mStart(&pid, mPointers.front(), mActions.get(), mAttributes.get(), mPointers.data(), environ);
+    }
+
+private:
+    std::vector<std::string> mArgv;
+    std::vector<char*> mPointers;
+    decltype(&::posix_spawn) mStart;
+    SpawnActions mActions;
+    SpawnAttributes mAttributes;
+};
 
 int waitFor(pid_t pid, int& status)
 {
@@ -94,18 +107,24 @@ int waitFor(pid_t pid, int& status)
     return result;
 }
 
-// A child that is not waited for is reaped when it ends, so that it does not
-// linger as a zombie while we keep running.
-void reapInBackground(pid_t pid)
+// A program that we do not wait for is started by a short-lived child that
+// ends at once, so that the program belongs to init, which reaps it, and we
+// keep no zombie and no thread for it. The child answers with its exit code
+// what the start returned; glibc's posix_spawn allocates nothing and takes
+// no lock that another of our threads might have held at the fork.
+int spawnDetached(const Spawn& spawn)
 {
-    try {
-        std::thread([pid] {
-            int status = 0;
-            waitFor(pid, status);
-        }).detach();
-    } catch (const std::system_error&) {
-        // Without a thread the child stays a zombie until we exit; harmless.
+    const pid_t child = ::fork();
+    if (child < 0)
+        return errno;
+    if (child == 0) {
+        pid_t pid = 0;
+        ::_exit(spawn(pid));
     }
+    int status = 0;
+    if (waitFor(child, status) < 0 || !WIFEXITED(status))
+        return ECHILD;
+    return WEXITSTATUS(status);
 }
 
 } // namespace
@@ -116,18 +135,17 @@ int runWindows(const std::string& program, const std::vector<std::string>& args,
     const std::string path = argv.front();
     writeLog(LOG_INFO, "ProcessUtils::runWindows", "%s", buildCommandLine(argv).c_str());
 
+    const Spawn spawn(Lookup::ExactPath, argv);
     pid_t pid = 0;
-    const int error = spawn(Lookup::ExactPath, std::move(argv), pid);
+    const int error = noWait ? spawnDetached(spawn) : spawn(pid);
     if (error != 0) {
         const std::string code = std::to_string(FileUtils::detail::windowsErrorCode(error));
         writeLog(LOG_ERROR, "ProcessUtils::runWindows", "Failed to start child process. %s, Last error: %s",
                  path.c_str(), code.c_str());
         return -8;
     }
-    if (noWait) {
-        reapInBackground(pid);
+    if (noWait)
         return 0;
-    }
 
     int status = 0;
     if (waitFor(pid, status) < 0) {
@@ -146,13 +164,11 @@ void openURL(const std::string& url)
         return;
     }
     // The address is one argument of its own: no shell ever parses it.
-    pid_t pid = 0;
-    if (spawn(Lookup::SearchPath, {"xdg-open", url}, pid) != 0) {
+    if (spawnDetached(Spawn(Lookup::SearchPath, {"xdg-open", url})) != 0) {
         writeLog(LOG_ERROR, "ProcessUtils::openURL", "open url failed");
         return;
     }
     writeLog(LOG_INFO, "ProcessUtils::openURL", "open url");
-    reapInBackground(pid);
 }
 
 } // namespace ProcessUtils

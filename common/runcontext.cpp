@@ -13,7 +13,6 @@ RunContext RunContext::forFolders(const std::string& tempFolder, const std::stri
     context.settingsFile = appDataFolder + "/cal.ini";
     context.resultLogFile = appDataFolder + "/error_log1.log";
     context.installPath = installPathFromProgramFolder(programFolder, &context.installPathFound);
-    context.logFolder = context.installPath + "/log";
     return context;
 }
 

@@ -20,8 +20,6 @@ struct RunContext {
     // (installPathFound false) it is that folder, and nothing is installed.
     std::string installPath;
     bool installPathFound = false;
-    // Holds the program's log and the installation's run lock.
-    std::string logFolder;
     // Limits of every transfer.
     std::chrono::milliseconds connectTimeout = std::chrono::seconds(30);
     std::chrono::seconds lowSpeedTime{60};

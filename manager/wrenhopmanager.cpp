@@ -3,6 +3,7 @@
 
 #include "fileutils.h"
 #include "registration.h"
+#include "resultlog.h"
 #include "runcontext.h"
 #include "scenecontroller.h"
 #include "scenetables.h"
@@ -14,10 +15,6 @@
 #include <QThread>
 #include <QTime>
 
-#include <filesystem>
-#include <fstream>
-#include <ios>
-#include <string_view>
 #include <utility>
 
 using wrenhop::service::WrenhopService;
@@ -30,29 +27,6 @@ constexpr const char* kStateMachine = "WrenhopManager::onStateMachine";
 int toPercent(double value)
 {
     return static_cast<int>(value);
-}
-
-// Drops control characters, which would end the line early or hide text, and
-// turns each of the replaced characters into "_".
-std::string cleaned(std::string_view text, std::string_view replaced)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f)
-            continue;
-        result += replaced.find(c) == std::string_view::npos ? c : '_';
-    }
-    return result;
-}
-
-// A value from the command line or the manifest goes into a result line only
-// cleaned: with a line end, brackets or commas it could forge another record
-// or field that Cartaline would read.
-std::string resultField(std::string_view text)
-{
-    return cleaned(text, "[],");
 }
 
 } // namespace
@@ -208,8 +182,8 @@ void WrenhopManager::onStateMachine(int state, double value)
         case ws::STATE_INSTALL_COMPLETE:
             setInstallProgress(toPercent(value));
             writeErrorLog("D:1",
-                          "LOV:" + resultField(mCurrentVersionCartaline) + ",LNV:"
-                              + resultField(service.getReleaseVersion()));
+                          "LOV:" + resultlog::field(mCurrentVersionCartaline) + ",LNV:"
+                              + resultlog::field(service.getReleaseVersion()));
             next = ws::STATE_REMOVE_TEMP_FILES;
             break;
         case ws::STATE_REMOVE_TEMP_FILES:
@@ -224,10 +198,10 @@ void WrenhopManager::onStateMachine(int state, double value)
             finish();
             break;
         case ws::STATE_NO_UPDATE_FILE: {
-            const std::string url = resultField(service.getDownloadUrl());
-            const std::string version = resultField(service.getReleaseVersion());
+            const std::string url = resultlog::field(service.getDownloadUrl());
+            const std::string version = resultlog::field(service.getReleaseVersion());
             writeErrorLog("E:2",
-                          "LOV:" + resultField(mCurrentVersionCartaline) + ",LNV:" + version + ",ED:404,FP:" + url);
+                          "LOV:" + resultlog::field(mCurrentVersionCartaline) + ",LNV:" + version + ",ED:404,FP:" + url);
             showScene(scene::kNoUpdateFileUrl);
             break;
         }
@@ -252,24 +226,9 @@ void WrenhopManager::onStateMachine(int state, double value)
 
 void WrenhopManager::writeErrorLog(std::string code, std::string info)
 {
-    std::ofstream file;
-    file.exceptions(std::ios_base::failbit | std::ios_base::badbit);
-    try {
-        file.open(std::filesystem::u8path(ERROR_LOG_FILE_PATH()), std::ios_base::out | std::ios_base::app);
-        // Qt's clock instead of localtime(), which is not safe on a worker
-        // thread; the text is the same as strftime's "%H:%M:%S".
-        const std::string time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
-        const bool success = code == "D:1";
-        // Whatever info the caller passes, the line stays one line in its frame.
-        file << '[' << code << ",T:" << time << ',' << cleaned(info, "[]") << ']';
-        if (success)
-            file << "[WH-SUCCESS]";
-        file << std::endl;
-        file.close();
-    } catch (const std::exception& e) {
-        writeLog(LOG_ERROR, "WrenhopManager::writeErrorLog", "writeFile open Exception: %s", e.what());
-        file.exceptions(std::ios_base::goodbit);
-        if (file.is_open())
-            file.close();
-    }
+    // The text is the same as strftime's "%H:%M:%S".
+    const std::string time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
+    const std::string failure = resultlog::append(ERROR_LOG_FILE_PATH(), resultlog::record(code, time, info));
+    if (!failure.empty())
+        writeLog(LOG_ERROR, "WrenhopManager::writeErrorLog", "writeFile open Exception: %s", failure.c_str());
 }

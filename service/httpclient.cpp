@@ -16,8 +16,8 @@ static_assert(std::is_same_v<curl_off_t, std::int64_t>, "the progress callback i
 namespace {
 
 // curl_global_init is not thread-safe; the first client may be created on
-// any worker thread. There is no matching cleanup: a detached download may
-// still be inside libcurl while the process exits.
+// any worker thread. There is no matching cleanup: the process's end does
+// that work, after the last client of any thread.
 void initializeCurl()
 {
     static const CURLcode result = curl_global_init(CURL_GLOBAL_DEFAULT);

@@ -8,7 +8,8 @@
 //                          Windows), writes FOLDER/ready, waits for
 //                          FOLDER/go, writes FOLDER/done
 //   copy|rename SRC DST, remove FILE, mkdirs PATH
-//                          runs the file operation (for runs without privileges)
+//                          runs the file operation (for runs without
+//                          privileges); ends with 1 when it answered false
 #include "fileutils.h"
 
 #include <chrono>
@@ -18,8 +19,8 @@
 #include <string>
 #include <thread>
 
-// childhelper_posix.cpp / childhelper_win.cpp: "fd:" and "pid:" lines on
-// POSIX, the command line as Windows passed it ("cmd:") on Windows.
+// childhelper_posix.cpp / childhelper_win.cpp: "fd:" lines on POSIX, the
+// command line as Windows passed it ("cmd:") on Windows.
 std::string platformDetails();
 
 namespace {
@@ -65,14 +66,12 @@ int main(int argc, char** argv)
     if (mode == "wait" && (argc == 3 || argc == 4))
         return wait(argv[2], argc == 4 ? argv[3] : nullptr);
     if (mode == "copy" && argc == 4)
-        FileUtils::copyFile(argv[2], argv[3]);
-    else if (mode == "rename" && argc == 4)
-        FileUtils::rename(argv[2], argv[3]);
-    else if (mode == "remove" && argc == 3)
-        FileUtils::removeFile(argv[2]);
-    else if (mode == "mkdirs" && argc == 3)
-        FileUtils::createDirectories(argv[2]);
-    else
-        return 100;
-    return 0;
+        return FileUtils::copyFile(argv[2], argv[3]) ? 0 : 1;
+    if (mode == "rename" && argc == 4)
+        return FileUtils::rename(argv[2], argv[3]) ? 0 : 1;
+    if (mode == "remove" && argc == 3)
+        return FileUtils::removeFile(argv[2]) ? 0 : 1;
+    if (mode == "mkdirs" && argc == 3)
+        return FileUtils::createDirectories(argv[2]) ? 0 : 1;
+    return 100;
 }

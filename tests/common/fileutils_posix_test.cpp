@@ -78,22 +78,18 @@ std::set<std::string> entriesOf(const std::string& path)
 
 } // namespace
 
-TEST_F(FileUtilsTest, CopyKeepsSourceMode)
+// A copy keeps the mode; removal does not follow a link out of the folder.
+TEST_F(FileUtilsTest, CopyKeepsSourceModeAndRemovalStaysInFolder)
 {
-    writeFile(scratch.file("tool"), "#!/bin/sh\n");
-    writeFile(scratch.file("copy"), "old");
-    fs::permissions(scratch.file("tool"), fs::perms(0750));
-    EXPECT_EQ(printedBy([&] { FileUtils::copyFile(scratch.file("tool"), scratch.file("copy")); }), "");
-    EXPECT_EQ(fs::status(scratch.file("copy")).permissions(), fs::perms(0750));
-}
-
-TEST_F(FileUtilsTest, RemoveDirectoryAndFilesDoesNotFollowLinkOutOfFolder)
-{
+    writeFile(scratch.file("work/tool"), "#!/bin/sh\n");
+    writeFile(scratch.file("work/copy"), "old");
     writeFile(scratch.file("outside/keep"), "keep");
-    FileUtils::createDirectory(scratch.file("work"));
+    fs::permissions(scratch.file("work/tool"), fs::perms(0750));
     fs::create_directory_symlink(scratch.file("outside"), scratch.file("work/link"));
-    EXPECT_EQ(printedBy([&] { FileUtils::removeDirectoryAndFiles(scratch.file("work")); }), "");
-    EXPECT_FALSE(FileUtils::exists(scratch.file("work")));
+    EXPECT_EQ(outcome([&] { return FileUtils::copyFile(scratch.file("work/tool"), scratch.file("work/copy")); }), "");
+    EXPECT_EQ(fs::status(scratch.file("work/copy")).permissions(), fs::perms(0750));
+    EXPECT_EQ(outcome([&] { return FileUtils::removeDirectoryAndFiles(scratch.file("work")); }), "");
+    EXPECT_EQ(entriesOf(scratch.path()), std::set<std::string>{"outside"});
     EXPECT_EQ(readFile(scratch.file("outside/keep")), "keep");
 }
 
@@ -155,13 +151,12 @@ TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
     fs::permissions(root + "/ro", fs::perms(0555));
     fs::permissions(root + "/secret", fs::perms::none);
     const auto denied = [](const std::string& what) { return what + " GetLastError returned: 5\n"; };
+    const std::string file = root + "/ro/file";
     const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
         {{"copy", root + "/secret", root + "/copy"}, denied("Failed to copy " + root + "/secret to " + root + "/copy")},
-        {{"copy", root + "/ro/file", root + "/ro/copy"},
-         denied("Failed to copy " + root + "/ro/file to " + root + "/ro/copy")},
-        {{"remove", root + "/ro/file"}, denied("Unable to remove file " + root + "/ro/file")},
-        {{"rename", root + "/ro/file", root + "/ro/renamed"},
-         denied("Unable to rename " + root + "/ro/file to " + root + "/ro/renamed")},
+        {{"copy", file, root + "/ro/copy"}, denied("Failed to copy " + file + " to " + root + "/ro/copy")},
+        {{"remove", file}, denied("Unable to remove file " + file)},
+        {{"rename", file, root + "/ro/renamed"}, denied("Unable to rename " + file + " to " + root + "/ro/renamed")},
         {{"mkdirs", root + "/ro/a/b"},
          denied("Unable to create directory " + root + "/ro/a") + "Unable to create directory " + root
              + "/ro/a/b GetLastError returned: 2\n"}};
@@ -174,11 +169,11 @@ TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
         int result = -1;
         const std::string printed = printedBy(
             [&] { result = ProcessUtils::runWindows(command.front(), {command.begin() + 1, command.end()}, false); });
-        EXPECT_EQ(result, 0) << args.front();
+        EXPECT_EQ(result, 1) << args.front();
         EXPECT_EQ(printed.substr(printed.find('\n') + 1), expected);
     }
     EXPECT_EQ(entriesOf(root), (std::set<std::string>{"bin", "ro", "secret"}));
     EXPECT_EQ(entriesOf(root + "/ro"), std::set<std::string>{"file"});
-    EXPECT_EQ(readFile(root + "/ro/file"), "keep");
+    EXPECT_EQ(readFile(file), "keep");
     fs::permissions(root + "/ro", fs::perms::owner_all);
 }

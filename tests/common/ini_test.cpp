@@ -86,19 +86,6 @@ TEST(Ini, ReadersAgreeOnEveryLineRule)
     }
 }
 
-TEST(Ini, WriteBackKeepsFileModeAndCreatesNoFolder)
-{
-    ScratchDir dir;
-    const std::string path = dir.file("cal.ini");
-    writeFile(path, "[common]\nRegion=US\n");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    INI{path};
-    INI{dir.file("absent/cal.ini")};
-    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_NE(readFile(path).find("[JT]\n"), std::string::npos);
-    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"cal.ini"});
-}
-
 // Nor does anything of the quiet reader that fuzzing uses.
 TEST(Ini, PasswordNeverReachesLogFiles)
 {
@@ -119,30 +106,25 @@ TEST(Ini, PasswordNeverReachesLogFiles)
     EXPECT_NE(logs.find("INI::load key:  savedPASSWORD\t, value: ********"), std::string::npos);
 }
 
-TEST(SystemService, ReadsStartupSettingsAndLogsThem)
+// An absent file at the real path gets the defaults.
+TEST(SystemService, ReadsSettingsAndWritesDefaultsWhereAbsent)
 {
     ScratchDir dir;
     writeFile(dir.file("cal.ini"), "[common]\nRegion=US\n=unnamed\n");
     const SystemService service(dir.file("cal.ini"));
-    std::string region, brand, unnamed = "x";
+    std::string region, brand, unnamed = "x", language;
     const std::string logs = testsupport::loggedBy([&] {
         service.getCalINI(CAL_KEY_REGION, region, CAL_SECTION_COMMON);
         service.getCalINI(CAL_KEY_BRAND, brand, CAL_SECTION_COMMON);
         service.getCalINI(static_cast<CalKey>(8), unnamed, CAL_SECTION_COMMON);
     });
-    EXPECT_EQ(region, "US");
-    EXPECT_EQ(brand, "0");
-    EXPECT_EQ(unnamed, "");
+    EXPECT_EQ((std::vector<std::string>{region, brand, unnamed}), (std::vector<std::string>{"US", "0", ""}));
     EXPECT_NE(logs.find("SystemService::getCalINI Region : [US]"), std::string::npos);
-}
 
-TEST(SystemService, RealSettingsPathGetsDefaultsWhenAbsent)
-{
     const std::string appData = std::getenv("APPDATA") ? std::getenv("APPDATA") : "";
     ASSERT_FALSE(appData.empty()) << "the test needs APPDATA set to a folder of its own";
     ASSERT_EQ(SETTINGS_FILE_PATH().rfind(appData, 0), 0u) << SETTINGS_FILE_PATH();
     fs::remove(SETTINGS_FILE_PATH());
-    std::string language;
     SystemService().getCalINI(CAL_KEY_CURRENT_LANGUAGE, language, CAL_SECTION_COMMON);
     EXPECT_EQ(language, "ko_KR");
     EXPECT_EQ(readFile(SETTINGS_FILE_PATH()), testsupport::textFile(defaultFile()));
@@ -168,6 +150,16 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         // another user's file (the tests run as root in CI).
         {"FailedMoveRemovesTemporary", fs::perms::all | fs::perms::sticky_bit, readOnly | writeOnly},
     };
+    // Written back, a file keeps its mode; a missing folder is not created.
+    ScratchDir kept;
+    writeFile(kept.file("cal.ini"), "[common]\nRegion=US\n");
+    fs::permissions(kept.file("cal.ini"), fs::perms::owner_read | fs::perms::owner_write);
+    INI{kept.file("cal.ini")};
+    INI{kept.file("absent/cal.ini")};
+    EXPECT_EQ(fs::status(kept.file("cal.ini")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_NE(readFile(kept.file("cal.ini")).find("[JT]\n"), std::string::npos);
+    EXPECT_EQ(entries(kept.path()), std::vector<std::string>{"cal.ini"});
+
     for (const auto& row : rows) {
         if (row.folder == (fs::perms::all | fs::perms::sticky_bit) && !testsupport::runningAsRoot())
             continue;

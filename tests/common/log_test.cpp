@@ -32,23 +32,7 @@ QStringList linesWith(const QString& marker)
     return lines;
 }
 
-// Collects what reaches the debug output while it lives.
-class DebugCapture
-{
-public:
-    DebugCapture() { mPrevious = qInstallMessageHandler(&DebugCapture::handler); }
-    ~DebugCapture()
-    {
-        qInstallMessageHandler(mPrevious);
-        sCaptured.clear();
-    }
-    QStringList lines() const { return sCaptured; }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext&, const QString& message) { sCaptured << message; }
-    static inline QStringList sCaptured;
-    QtMessageHandler mPrevious = nullptr;
-};
+QStringList debugOutput;
 
 } // namespace
 
@@ -57,14 +41,16 @@ private:
 TEST(Log, LineGoesBesideProgramFolderAndToDebugOutput)
 {
     const QString marker = uniqueMarker();
-    const DebugCapture capture;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& line) { debugOutput << line; });
     writeLog(LOG_ERROR, "main", "%s", qPrintable(marker));
+    qInstallMessageHandler(previous);
     const QStringList lines = linesWith(marker);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines.first().endsWith(QStringLiteral("[LOG_ERROR]main ") + marker)) << lines.first().toStdString();
     EXPECT_EQ(QDir(logDirPath()).canonicalPath(),
               QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log")).canonicalPath());
-    const QStringList debug = capture.lines().filter(marker);
+    const QStringList debug = debugOutput.filter(marker);
     ASSERT_EQ(debug.size(), 1);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\[CAL_Project\\] \"\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}\" "
                                                   "\\[LOG_ERROR\\] main  ")
@@ -75,23 +61,23 @@ TEST(Log, LineGoesBesideProgramFolderAndToDebugOutput)
 }
 
 // The scenes' levels pass through unchanged, without a function name; the
-// empty second text leaves one trailing blank.
+// empty second text leaves one trailing blank. The last row is a message.
 TEST(QmlLogger, PassesSceneLevelThroughAndPrintsMessages)
 {
-    const std::vector<std::pair<int, QString>> rows = {{QmlLogger::Error, QStringLiteral("[LOG_FATAL]")},
-        {QmlLogger::Warning, QStringLiteral("[LOG_ERROR]")}, {QmlLogger::Info, QStringLiteral("[LOG_WARN]")},
-        {QmlLogger::Debug, QStringLiteral("[LOG_INFO]")}, {QmlLogger::Trace, QString()}};
-    for (const auto& [level, tag] : rows) {
+    const std::vector<std::pair<int, QString>> rows = {{QmlLogger::Error, QStringLiteral("[LOG_FATAL][qml]")},
+        {QmlLogger::Warning, QStringLiteral("[LOG_ERROR][qml]")}, {QmlLogger::Info, QStringLiteral("[LOG_WARN][qml]")},
+        {QmlLogger::Debug, QStringLiteral("[LOG_INFO][qml]")}, {QmlLogger::Trace, QString()},
+        {-1, QStringLiteral("[LOG_INFO]QmlLogger::printMessage ")}};
+    for (const auto& [level, prefix] : rows) {
         const QString marker = uniqueMarker();
-        QmlLogger::getInstance()->printQmlLog(level, QStringLiteral("[qml]") + marker, QString());
+        if (level < 0)
+            QmlLogger::getInstance()->printMessage(marker);
+        else
+            QmlLogger::getInstance()->printQmlLog(level, QStringLiteral("[qml]") + marker, QString());
         const QStringList lines = linesWith(marker);
-        ASSERT_EQ(lines.size(), tag.isEmpty() ? 0 : 1) << level;
+        ASSERT_EQ(lines.size(), prefix.isEmpty() ? 0 : 1) << level;
         for (const QString& line : lines)
-            EXPECT_TRUE(line.endsWith(tag + QStringLiteral("[qml]") + marker + QLatin1Char(' '))) << line.toStdString();
+            EXPECT_TRUE(line.endsWith(prefix + marker + (level < 0 ? QString() : QStringLiteral(" "))))
+                << line.toStdString();
     }
-    const QString marker = uniqueMarker();
-    QmlLogger::getInstance()->printMessage(marker);
-    const QStringList lines = linesWith(marker);
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines.first().endsWith(QStringLiteral("[LOG_INFO]QmlLogger::printMessage ") + marker));
 }

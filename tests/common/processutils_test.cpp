@@ -30,19 +30,22 @@ TEST(ProcessUtils, BuildCommandLineQuotesElementsWithBlanks)
         EXPECT_EQ(ProcessUtils::buildCommandLine(args), line);
 }
 
+// Started without waiting, the program's failure to start is reported alike.
 TEST(ProcessUtils, WaitingGivesExitCodeAndMinus8ForMissingProgram)
 {
     for (const int code : {0, 3, 255})
         EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", std::to_string(code)}, false), code);
     ScratchDir scratch;
     const std::string missing = scratch.file("missing");
-    int result = 0;
-    const std::string printed = printedBy([&] { result = ProcessUtils::runWindows(missing, {}, false); });
-    EXPECT_EQ(result, -8);
-    EXPECT_NE(printed.find("[LOG_ERROR]ProcessUtils::runWindows Failed to start child process. " + missing
-                           + ", Last error: 2\n"),
-              std::string::npos)
-        << printed;
+    for (const bool noWait : {false, true}) {
+        int result = 0;
+        const std::string printed = printedBy([&] { result = ProcessUtils::runWindows(missing, {}, noWait); });
+        EXPECT_EQ(result, -8);
+        EXPECT_NE(printed.find("[LOG_ERROR]ProcessUtils::runWindows Failed to start child process. " + missing
+                               + ", Last error: 2\n"),
+                  std::string::npos)
+            << printed;
+    }
     EXPECT_EQ(printedBy([] { ProcessUtils::openURL(""); }), "[LOG_INFO]ProcessUtils::openURL url is empty\n");
 }
 

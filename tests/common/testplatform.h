@@ -86,6 +86,17 @@ std::string printedBy(Operation&& operation)
     return testing::internal::GetCapturedStdout();
 }
 
+// What a file operation printed, once its answer is checked to agree: true
+// when it printed nothing, false when it printed its failure.
+template <typename Operation>
+std::string outcome(Operation&& operation)
+{
+    bool succeeded = false;
+    const std::string printed = printedBy([&] { succeeded = operation(); });
+    EXPECT_EQ(succeeded, printed.empty()) << printed;
+    return printed;
+}
+
 // Waits for what a child that is not waited for does; gives up after a
 // generous deadline, so that a fault fails the test instead of hanging it.
 template <typename Condition>

@@ -6,31 +6,27 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <string>
 
 namespace installfs = wrenhop::service::installfs;
 
 namespace {
 
+namespace fs = std::filesystem;
+
 std::string readFile(const std::string& path)
 {
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(std::filesystem::u8path(path), std::ios::binary) << bytes;
+    std::ifstream in(fs::u8path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 struct Scratch {
-    Scratch() { std::filesystem::create_directories(std::filesystem::u8path(root)); }
-    ~Scratch() { std::filesystem::remove_all(std::filesystem::u8path(root)); }
+    Scratch() { fs::create_directories(fs::u8path(root)); }
+    ~Scratch() { fs::remove_all(fs::u8path(root)); }
     std::string path() const { return root; }
     std::string file(const std::string& name) const { return root + "/" + name; }
-    std::string root = std::filesystem::temp_directory_path().generic_u8string() + "/installfs-test";
+    std::string root = fs::temp_directory_path().generic_u8string() + "/installfs-test";
 };
 
 TEST(InstallFs, MovesLinksAndFlushesAsTheTransactionNeeds)
@@ -38,8 +34,8 @@ TEST(InstallFs, MovesLinksAndFlushesAsTheTransactionNeeds)
     const Scratch scratch;
     const std::string a = scratch.file("a");
     const std::string b = scratch.file("b");
-    writeFile(a, "new");
-    writeFile(b, "old");
+    std::ofstream(fs::u8path(a), std::ios::binary) << "new";
+    std::ofstream(fs::u8path(b), std::ios::binary) << "old";
     EXPECT_FALSE(installfs::move(a, b));
     ASSERT_TRUE(installfs::link(b, scratch.file("backup")));
     EXPECT_TRUE(installfs::sameFile(b, scratch.file("backup")));

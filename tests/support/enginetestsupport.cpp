@@ -241,7 +241,6 @@ RunContext testContext(const std::string& installPath, const std::string& workFo
     if (!installPath.empty()) {
         context.installPath = installPath;
         context.installPathFound = true;
-        context.logFolder = installPath + "/log";
     }
     context.connectTimeout = std::chrono::seconds(2);
     context.lowSpeedTime = std::chrono::seconds(1);
