@@ -88,6 +88,11 @@ struct Kill {
     int afterUnzipMs; // from the start of the staging
 };
 
+void PrintTo(const Kill& kill, std::ostream* out)
+{
+    *out << kill.name;
+}
+
 class Killed : public testing::TestWithParam<Kill>
 {
 };
