@@ -241,23 +241,25 @@ TEST(Program, RunLocksKeepOneRunPerInstallationAndFailuresStopNothing)
 // update: it quits while another run holds the installation.
 TEST(Program, TuningRetryQuitsWhileAnotherRunHoldsTheInstallation)
 {
-    RUN_IN_OWN_INSTALLATION();
-    FileUtils::createDirectories(installRoot() + "/log");
-    FileLock otherRun(installRoot() + "/log/Wrenhop.lock");
+    const OwnRun run;
+    const LogTail log;
+    FileUtils::createDirectories(run.install + "/log");
+    FileLock otherRun(run.install + "/log/Wrenhop.lock");
     ASSERT_EQ(otherRun.tryLock(), FileLock::Result::Acquired);
     QTimer::singleShot(0, [] { SceneController::getInstance()->sendRetryUpdate(); });
     EXPECT_EQ(runStartupHere("1"), 0);
-    EXPECT_NE(logText().find("another Wrenhop is updating Cartaline"), std::string::npos);
-    EXPECT_TRUE(stateTrace().empty()) << logText();
+    EXPECT_NE(log.text().find("another Wrenhop is updating Cartaline"), std::string::npos);
+    EXPECT_TRUE(stateTrace(log.text()).empty()) << log.text();
 }
 
 // The program's start-up runs in this process; the Retry button of the
 // fail-and-retry notice is clicked once the package has been repaired.
 TEST(Program, RetryButtonAfterFailedDownloadUpdates)
 {
-    RUN_IN_OWN_INSTALLATION();
-    const Entries entries = layOutOldRelease(installRoot(), CARTALINE_STANDIN);
-    const Snapshot before = snapshot(installRoot());
+    const OwnRun run;
+    const LogTail log;
+    const Entries entries = layOutOldRelease(run.install, CARTALINE_STANDIN);
+    const Snapshot before = snapshot(run.install);
     const std::string good = zipBytes(entries);
     PackageServer server;
     const Manifest manifest = served(server, good);
@@ -283,18 +285,19 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
     EXPECT_EQ(runStartupHere("0"), 0);
     EXPECT_TRUE(clicked);
     EXPECT_EQ(server.requests(manifest.source), 2);
-    EXPECT_NE(logText().find("SceneController::sendRetryUpdate"), std::string::npos);
+    EXPECT_NE(log.text().find("SceneController::sendRetryUpdate"), std::string::npos);
     EXPECT_TRUE(resultLinesAre(lines(), {kSuccessLine}));
-    EXPECT_EQ(snapshot(installRoot()), withEntries(before, entries));
-    EXPECT_NE(testsupport::readFile(restartRecordPath()).find("arg: Wrenhop\nend\n"), std::string::npos);
+    EXPECT_EQ(snapshot(run.install), withEntries(before, entries));
+    EXPECT_NE(testsupport::readFile(run.restartRecord()).find("arg: Wrenhop\nend\n"), std::string::npos);
 }
 
 // Quitting while the transfer stalls ends the run at once: the transfer is
 // cancelled, no worker thread outlives the start-up, and no result is logged.
 TEST(Program, QuitDuringTransferCancelsItAndLeavesNoThread)
 {
-    RUN_IN_OWN_INSTALLATION();
-    layOutOldRelease(installRoot(), CARTALINE_STANDIN);
+    const OwnRun run;
+    const LogTail log;
+    layOutOldRelease(run.install, CARTALINE_STANDIN);
     PackageServer server;
     Manifest manifest = served(server, std::string(100000, 'w'));
     manifest.source = "/stall" + manifest.source;
@@ -309,6 +312,6 @@ TEST(Program, QuitDuringTransferCancelsItAndLeavesNoThread)
 
     EXPECT_EQ(runStartupHere("0"), 0);
     // The service, which joins its workers, is gone when the start-up returns.
-    EXPECT_LT(logText().find("download cancelled: "), logText().find("WrenhopService::~WrenhopService"));
+    EXPECT_LT(log.text().find("download cancelled: "), log.text().find("WrenhopService::~WrenhopService"));
     EXPECT_TRUE(lines().empty());
 }

@@ -30,17 +30,18 @@ namespace {
 
 TEST(StateMachine, SingleStatesLogTheirLinesAndTruncateProgressTowardZero)
 {
-    RUN_IN_OWN_INSTALLATION();
+    OwnRun run;
+    const LogTail log;
     SceneController* scenes = SceneController::getInstance();
     QSignalSpy sceneSpy(scenes, &SceneController::sceneQmlUrlChanged);
     for (const int state : {0, 1, 14, -1})
-        ownRun().onStateMachine(state, 50.0);
+        run.manager().onStateMachine(state, 50.0);
     EXPECT_EQ(sceneSpy.count(), 0);
-    ownRun().onStateMachine(3, 99.9);
-    ownRun().onStateMachine(6, 37.8);
+    run.manager().onStateMachine(3, 99.9);
+    run.manager().onStateMachine(6, 37.8);
     EXPECT_EQ(scenes->getDownloadProgressBar(), 99);
     EXPECT_EQ(scenes->getInstallProgressBar(), 37);
-    EXPECT_EQ(stateTrace(), (std::vector<std::string>{"exit 0", "run 1", "exit 1", "run 14", "exit 14", "run -1",
+    EXPECT_EQ(stateTrace(log.text()), (std::vector<std::string>{"exit 0", "run 1", "exit 1", "run 14", "exit 14", "run -1",
                                                       "exit -1", "run 3", "exit 3", "run 6", "exit 6"}));
     EXPECT_TRUE(lines().empty());
 }
@@ -49,13 +50,13 @@ TEST(StateMachine, SingleStatesLogTheirLinesAndTruncateProgressTowardZero)
 // and no field can forge a line or a field.
 TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
 {
-    RUN_IN_OWN_INSTALLATION();
+    OwnRun run;
     for (const auto& [code, info] : std::vector<std::pair<std::string, std::string>>{
              {"E:1", "PS:99,ED:1000"}, {"D:1", "LOV:2.1.0,LNV:2.2.0"}, {"D:1 ", "LOV:2.1.0,LNV:2.2.0"},
              {"d:1", "LOV:,LNV:"}, {"E:2", "LOV:2,1],LNV:[x]\n\x7f\t,FP:"}})
-        ownRun().writeErrorLog(code, info);
-    ownRun().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
-    ownRun().onStateMachine(11, 0.0);
+        run.manager().writeErrorLog(code, info);
+    run.manager().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
+    run.manager().onStateMachine(11, 0.0);
     EXPECT_EQ(testsupport::readFile(ERROR_LOG_FILE_PATH()).back(), '\n');
     EXPECT_TRUE(resultLinesAre(lines(), {"[E:1,T:#,PS:99,ED:1000]", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]",
                                          "[D:1 ,T:#,LOV:2.1.0,LNV:2.2.0]", "[d:1,T:#,LOV:,LNV:]",
@@ -65,13 +66,14 @@ TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
 
 TEST(ResultLog, ThatCannotBeOpenedLosesOnlyTheLine)
 {
-    RUN_IN_OWN_INSTALLATION();
+    OwnRun run;
+    const LogTail log;
     // A folder where the file should be: the open fails on every platform.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ERROR_LOG_FILE_PATH())));
-    ownRun().onStateMachine(12, 0.0);
+    run.manager().onStateMachine(12, 0.0);
     EXPECT_EQ(SceneController::getInstance()->getSceneQmlUrl().toStdString(), "qrc:/qml/Noti_NoNetworkConnection.qml");
-    EXPECT_NE(logText().find("[LOG_ERROR]WrenhopManager::writeErrorLog writeFile open Exception: "), std::string::npos)
-        << logText();
+    EXPECT_NE(log.text().find("[LOG_ERROR] WrenhopManager::writeErrorLog  writeFile open Exception: "), std::string::npos)
+        << log.text();
 }
 
 using Trace = std::vector<std::string>;
@@ -113,8 +115,6 @@ class WholeRun : public testing::TestWithParam<RunCase>
 protected:
     void SetUp() override
     {
-        if (!insideOwnInstallation())
-            return;
         mEntries = layOutOldRelease(mInstall, CARTALINE_STANDIN);
         mBefore = snapshot(mInstall);
     }
@@ -132,23 +132,23 @@ protected:
         watch(&SceneController::downloadProgressBarChanged, [this] { mDownloadBar.push_back(mScenes->getDownloadProgressBar()); });
         watch(&SceneController::installProgressBarChanged, [this] { mInstallBar.push_back(mScenes->getInstallProgressBar()); });
         watch(&SceneController::sceneQmlUrlChanged, [this] { mShown.push_back(mScenes->getSceneQmlUrl()); });
-        ownRun().setCurrentVersionCartaline("2.1.0");
-        mScenes->setRetryHook([] { ownRun().onStateMachine(2, 0.0); });
+        mRun.manager().setCurrentVersionCartaline("2.1.0");
+        mScenes->setRetryHook([this] { mRun.manager().onStateMachine(2, 0.0); });
         mScenes->setSceneQmlUrl(kDownloading);
-        ownRun().onStateMachine(2, 0.0);
+        mRun.manager().onStateMachine(2, 0.0);
     }
 
     // The installation as before with the entries in (their modes are the
     // unpacker's), Cartaline restarted once, the work folder gone.
     void expectSuccess(const Entries& entries)
     {
-        ASSERT_TRUE(waitUntil([] { return testsupport::readFile(restartRecordPath()).find("end\n") != std::string::npos; }));
-        ASSERT_TRUE(ownRun().waitForWorkers(10s));
+        ASSERT_TRUE(waitUntil([this] { return testsupport::readFile(mRun.restartRecord()).find("end\n") != std::string::npos; }));
+        ASSERT_TRUE(mRun.manager().waitForWorkers(10s));
         // The last queued writes of the installation thread.
         waitUntil([this] { return mScenes->getInstallProgressBar() == 100; }, 5000);
         EXPECT_EQ(mShown.back(), kInstalling);
         EXPECT_TRUE(resultLinesAre(lines(), {kSuccessLine}));
-        const std::string record = testsupport::readFile(restartRecordPath());
+        const std::string record = testsupport::readFile(mRun.restartRecord());
         EXPECT_NE(record.find("cwd: "), std::string::npos) << record;
         EXPECT_NE(record.find("args: 1\narg: Wrenhop\nend\n"), std::string::npos) << record;
         EXPECT_EQ(record.find("end\n"), record.rfind("end\n")) << "started more than once:\n" << record;
@@ -156,7 +156,9 @@ protected:
         EXPECT_EQ(snapshot(mInstall), withEntries(mBefore, entries));
     }
 
-    std::string mInstall = installRoot();
+    const LogTail mLog;
+    OwnRun mRun;
+    const std::string mInstall = mRun.install;
     Entries mEntries;
     Snapshot mBefore;
     PackageServer mServer;
@@ -173,7 +175,6 @@ const Trace kNoUpdateFileAtOnce = {"run 2", "run 11", "exit 11"};
 
 TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
 {
-    RUN_IN_OWN_INSTALLATION();
     const RunCase& c = GetParam();
     const std::string name = c.name;
     Entries entries = mEntries;
@@ -213,7 +214,7 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
         EXPECT_TRUE(std::is_sorted(mDownloadBar.begin(), mDownloadBar.end()));
         EXPECT_EQ(mInstallBar, (std::vector<int>{0, 100}));
     } else {
-        ASSERT_TRUE(waitUntil([&] { return mScenes->getSceneQmlUrl() == c.scene; }) && ownRun().waitForWorkers(10s));
+        ASSERT_TRUE(waitUntil([&] { return mScenes->getSceneQmlUrl() == c.scene; }) && mRun.manager().waitForWorkers(10s));
         // The installing scene comes with the installation's progress.
         std::vector<QString> shown{kDownloading, kInstalling, c.scene};
         if (std::find(c.trace.begin(), c.trace.end(), "run 6") == c.trace.end())
@@ -224,9 +225,9 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
             line.replace(at, 5, mServer.host() + manifest.source);
         EXPECT_TRUE(resultLinesAre(lines(), line.empty() ? std::vector<std::string>{} : std::vector{line}));
         EXPECT_EQ(snapshot(mInstall), mBefore);
-        EXPECT_EQ(testsupport::readFile(restartRecordPath()), "");
+        EXPECT_EQ(testsupport::readFile(mRun.restartRecord()), "");
     }
-    EXPECT_EQ(withoutProgressReports(stateTrace()), c.trace);
+    EXPECT_EQ(withoutProgressReports(stateTrace(mLog.text())), c.trace);
     EXPECT_EQ(mOffGuiThread, 0) << "a worker thread wrote the scene controller";
     EXPECT_EQ(mServer.requests(manifest.source), c.trace.size() > 3 ? 1 : 0);
 

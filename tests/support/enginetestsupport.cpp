@@ -8,9 +8,9 @@
 #include "wrenhopmanager.h"
 #include "wrenhopservice.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -33,8 +33,6 @@ namespace enginetest {
 using wrenhop::service::WrenhopService;
 
 namespace {
-
-constexpr const char* kOwnInstallation = "WRENHOP_OWN_INSTALLATION";
 
 void pause()
 {
@@ -247,16 +245,47 @@ RunContext testContext(const std::string& installPath, const std::string& workFo
     return context;
 }
 
-WrenhopManager& ownRun()
+struct OwnRun::Objects {
+    explicit Objects(const RunContext& context)
+        : service(context)
+    {
+    }
+
+    WrenhopService service;
+    Registration<WrenhopService> serviceRegistration{service};
+    WrenhopManager manager{service, SceneController::getInstance()};
+    Registration<WrenhopManager> managerRegistration{manager};
+};
+
+namespace {
+
+RunContext ownRunContext(const std::string& scratch)
 {
-    struct Run {
-        WrenhopService service{testContext(installRoot())};
-        Registration<WrenhopService> serviceRegistration{service};
-        WrenhopManager manager{service, SceneController::getInstance()};
-        Registration<WrenhopManager> managerRegistration{manager};
-    };
-    static Run run;
-    return run.manager;
+    RunContext context = RunContext::forFolders(scratch + "/temp/", scratch + "/appdata", scratch + "/install/package");
+    context.connectTimeout = std::chrono::seconds(2);
+    context.lowSpeedTime = std::chrono::seconds(1);
+    return context;
+}
+
+} // namespace
+
+OwnRun::OwnRun()
+    : mContext(ownRunContext(scratch.path()))
+{
+    // The run lock in TEMP, and the restarted stand-in's record.
+    for (const std::string& folder : {mContext.appDataFolder, scratch.file("temp")})
+        std::filesystem::create_directories(folder);
+    qputenv("TEMP", QFile::encodeName(QString::fromStdString(scratch.file("temp"))));
+    qputenv("CARTALINE_STANDIN_RECORD", QFile::encodeName(QString::fromStdString(restartRecord())));
+}
+
+OwnRun::~OwnRun() = default;
+
+WrenhopManager& OwnRun::manager()
+{
+    if (!mObjects)
+        mObjects = std::make_unique<Objects>(mContext);
+    return mObjects->manager;
 }
 
 std::string zipBytes(const Entries& entries, int badCrcEntry, std::size_t size, const std::string& comment)
@@ -497,42 +526,6 @@ void Program::end()
     }
 }
 
-bool insideOwnInstallation()
-{
-    return !qEnvironmentVariableIsEmpty(kOwnInstallation);
-}
-
-void runInOwnInstallation()
-{
-    const testsupport::ScratchDir scratch;
-    const std::string install = scratch.file("install");
-    for (const std::string& folder : {install + "/package", scratch.file("temp"), scratch.file("appdata")})
-        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
-    const QString self = QCoreApplication::applicationFilePath();
-    const std::string copy = install + "/package/" + QFileInfo(self).fileName().toStdString();
-    ASSERT_TRUE(QFile::copy(self, QString::fromStdString(copy)));
-
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string filter = std::string("--gtest_filter=") + info->test_suite_name() + "." + info->name();
-    const testsupport::RunResult result = testsupport::run(
-        copy, {filter},
-        {std::string(kOwnInstallation) + "=" + scratch.path(), "TEMP=" + scratch.file("temp"),
-         "APPDATA=" + scratch.file("appdata"), "CARTALINE_STANDIN_RECORD=" + scratch.file("restart.record")},
-        110000);
-    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-    EXPECT_NE(result.out.find("[  PASSED  ] 1 test."), std::string::npos) << result.out << result.err;
-}
-
-std::string installRoot()
-{
-    return qEnvironmentVariable(kOwnInstallation).toStdString() + "/install";
-}
-
-std::string restartRecordPath()
-{
-    return qEnvironmentVariable(kOwnInstallation).toStdString() + "/restart.record";
-}
-
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -553,12 +546,14 @@ std::string logText()
     return text;
 }
 
-std::vector<std::string> stateTrace()
+std::vector<std::string> stateTrace(const std::string& log)
 {
+    // A log file's lines, and what the message handler sees, which has one
+    // more blank after the function.
     static const QRegularExpression line(
-        QStringLiteral("WrenhopManager::onStateMachine (run|exit) onStateMachine \\(state:(-?\\d+)\\)$"));
+        QStringLiteral("WrenhopManager::onStateMachine +(run|exit) onStateMachine \\(state:(-?\\d+)\\)$"));
     std::vector<std::string> trace;
-    std::istringstream in(logText());
+    std::istringstream in(log);
     for (std::string text; std::getline(in, text);) {
         const QRegularExpressionMatch match = line.match(QString::fromStdString(text));
         if (match.hasMatch())

@@ -3,6 +3,7 @@
 // manifests, installations and their snapshots, the logs, the program.
 #pragma once
 
+#include "registration.h"
 #include "testsupport.h"
 #include "wrenhopservice.h"
 
@@ -93,9 +94,30 @@ private:
 // window).
 RunContext testContext(const std::string& installPath = {}, const std::string& workFolder = {});
 
-// This process's service and manager, built on the first call for the
-// installation at installRoot() and registered for getInstance().
-WrenhopManager& ownRun();
+// A run of its own below a scratch folder: the installation
+// <scratch>/install, TEMP (with the work folder and the run lock), the data
+// folder and the restarted stand-in's record beside it; in-process, as CTest
+// runs each case in a process of its own. Its context is registered for the
+// path functions; the first manager() builds the service and the manager,
+// which read the manifest, and registers them for getInstance(). The log
+// folder is the process's: read its lines through a LogTail.
+class OwnRun
+{
+public:
+    OwnRun();
+    ~OwnRun();
+    WrenhopManager& manager();
+    std::string restartRecord() const { return scratch.file("restart.record"); }
+
+    testsupport::ScratchDir scratch;
+    const std::string install = scratch.file("install");
+
+private:
+    struct Objects;
+    const RunContext mContext;
+    Registration<const RunContext> mRegistration{mContext};
+    std::unique_ptr<Objects> mObjects;
+};
 
 // A port on 127.0.0.1 that nobody listens on.
 int closedPort();
@@ -195,30 +217,13 @@ private:
     const Sandbox& mSandbox;
 };
 
-// The manager, the service and the logger are process-wide and read their
-// folders once, so such a case runs as a child process from a copy of this
-// program in <scratch>/install/package, with TEMP, APPDATA and the stand-in's
-// record in <scratch> too. The install path is then <scratch>/install and the
-// log goes to <scratch>/install/log.
-bool insideOwnInstallation();
-void runInOwnInstallation();
-
-#define RUN_IN_OWN_INSTALLATION()                  \
-    if (!::enginetest::insideOwnInstallation()) { \
-        ::enginetest::runInOwnInstallation();     \
-        return;                                   \
-    }
-
-std::string installRoot();
-std::string restartRecordPath();
-
 // Spins the event loop until the condition holds or the time is up.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
 
-// The program's log files, and "run N" / "exit N" for each of their state
-// machine lines, in order.
+// The program's log files, and "run N" / "exit N" for each state machine
+// line of a log, in order.
 std::string logText();
-std::vector<std::string> stateTrace();
+std::vector<std::string> stateTrace(const std::string& log = logText());
 
 // The lines of a file (default: the result log) without their line ends.
 std::vector<std::string> lines(const std::string& path = {});
