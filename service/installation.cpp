@@ -80,6 +80,10 @@ void WrenhopService::install()
         report(STATE_UPDATE_FAIL_RETRY, 0.0);
         return;
     }
+    // The package is spent. Unlinking a large one takes a while, which the
+    // clean-up state would spend on the GUI thread.
+    if (FileUtils::removeFile(downloadFilePath))
+        writeLog(LOG_INFO, INSTALL_TASK, "removed the installed package: %s", downloadFilePath.c_str());
     if (!mScriptFile.linkTarget.empty())
         writeLog(LOG_INFO, INSTALL_TASK, "mScriptFile.linkTarget: %s", mScriptFile.linkTarget.c_str());
     report(STATE_INSTALL_COMPLETE, 100.0);
