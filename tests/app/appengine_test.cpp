@@ -59,25 +59,23 @@ int runEngineChild(int argc, char** argv)
     return 0;
 }
 
-// The settings (cal.ini), the action, the report after the part that no
+// The settings (cal.ini), the action, and the report after the part that no
 // profile changes (exec before initialize answers 0, the reference font is
-// Zevan's), and a line logged.
-const std::tuple<const char*, const char*, const char*, const char*> kProfiles[] = {
+// Zevan's).
+const std::tuple<const char*, const char*, const char*> kProfiles[] = {
     // ar_ME mirrors only the scenes.
     {"[common]\nRegion=ME\nBrand=ZV\nCurrentLanguage=ar_ME\n", "profile",
-     "region=9 brand=1 ar_ME mirror=1 rtl=0 NotoSans-Regular.ttf window=1 تحديث البرنامج", ""},
+     "region=9 brand=1 ar_ME mirror=1 rtl=0 NotoSans-Regular.ttf window=1 تحديث البرنامج"},
     // Bare Arabic, which no translation serves, turns the application around.
     {"[common]\nRegion=ME\nBrand=JT\nCurrentLanguage=ar\n", "profile",
-     "region=9 brand=0 ar mirror=0 rtl=1 JortelSansTextGlobal-Regular.otf window=1 LID_PC_60000_01", "Not exists"},
+     "region=9 brand=0 ar mirror=0 rtl=1 JortelSansTextGlobal-Regular.otf window=1 LID_PC_60000_01"},
     // A switch from the scenes translates and keeps the font.
     {"[common]\nBrand=QR\nCurrentLanguage=ko_KR\n", "switch:de_DE",
-     "region=0 brand=2 de_DE mirror=0 rtl=0 QuorraSansHeadKROTFRegular.otf window=1 Programmaktualisierung",
-     "AppEngine::changeLanguage() => de_DE"},
+     "region=0 brand=2 de_DE mirror=0 rtl=0 QuorraSansHeadKROTFRegular.otf window=1 Programmaktualisierung"},
     // An empty language and the keys missing take the defaults, Korean and
     // Jortel; a root component that fails only warns and opens no window.
     {"[common]\nCurrentLanguage=\n", "broken",
-     "region=0 brand=0 ko_KR mirror=0 rtl=0 JortelSansTextGlobal-Regular.otf window=0 프로그램 업데이트",
-     "qrc:/qml/QmlLoader.qml"},
+     "region=0 brand=0 ko_KR mirror=0 rtl=0 JortelSansTextGlobal-Regular.otf window=0 프로그램 업데이트"},
 };
 
 // The engine's own lines, in their order.
@@ -159,7 +157,7 @@ const std::pair<const char*, std::vector<const char*>> kSceneTexts[] = {
 
 TEST(EngineProfile, FollowsCartalinesSettings)
 {
-    for (const auto& [settings, action, report, logged] : kProfiles) {
+    for (const auto& [settings, action, report] : kProfiles) {
         SCOPED_TRACE(settings);
         testsupport::ScratchDir scratch;
         testsupport::writeFile(scratch.file("appdata/Cartaline/cal.ini"), settings);
@@ -168,7 +166,6 @@ TEST(EngineProfile, FollowsCartalinesSettings)
                                                             {"APPDATA=" + scratch.file("appdata")});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, std::string("0 ZevanSignatureRegular.ttf ") + report);
-        EXPECT_NE(run.err.find(logged), std::string::npos) << run.err;
         // The string table comes before the scene controller, which logs its
         // start (the QML logger, taken between them, logs nothing).
         std::size_t at = 0;
@@ -305,8 +302,8 @@ TEST(Scenes, DragOnBackgroundMovesTheWindow)
 }
 
 // The keys go to the scene window shown at that moment, activated first as a
-// user's click would. Where the steps stop at either end is the controller's
-// business; outside the tuning mode the page keys do nothing.
+// user's click would. Which scene each step shows, where the steps stop and
+// that outside the tuning mode they do nothing is the controller's business.
 TEST(Scenes, TuningKeysStepThroughTheScenesInOrder)
 {
     useProfile(2, "de_DE");
@@ -323,12 +320,10 @@ TEST(Scenes, TuningKeysStepThroughTheScenesInOrder)
         // transient parent, has the focus; the keys need the scene itself.
         scene->requestActivate();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == scene; }, 2000));
-        const QString before = controller()->getSceneQmlUrl();
         // Press only: the shortcut replaces the scene, whose window is gone
         // before a release could reach it.
         QTest::keyPress(scene, key, modifiers);
         EXPECT_EQ(controller()->getTuningSceneIndex(), index);
-        EXPECT_EQ(controller()->getSceneQmlUrl(), index < 0 ? before : controller()->tuningSceneQmlUrls()[index]);
     }
     // Leaving the mode ends the run.
     EXPECT_EQ(messages.filter(QStringLiteral("SceneController::sendFinishComplete")).size(), 1);

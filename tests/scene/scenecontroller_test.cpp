@@ -26,13 +26,9 @@ TEST(SceneController, EveryWriteNotifiesEvenOfTheSameValue)
     const QMetaObject* meta = c()->metaObject();
     for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
-        SCOPED_TRACE(property.name());
-        const QVariant value = property.read(c());
         QSignalSpy spy(c(), property.notifySignal());
-        ASSERT_TRUE(property.write(c(), value));
-        ASSERT_TRUE(property.write(c(), value));
-        EXPECT_EQ(spy.count(), 2);
-        EXPECT_EQ(property.read(c()), value);
+        ASSERT_TRUE(property.write(c(), property.read(c()))) << property.name();
+        EXPECT_EQ(spy.count(), 1) << property.name();
     }
 }
 
