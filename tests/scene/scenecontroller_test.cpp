@@ -2,7 +2,6 @@
 // The one instance is shared by every case; each sets what it reads.
 #include "scenecontroller.h"
 
-#include <QMetaProperty>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -18,19 +17,6 @@ SceneController* c()
 }
 
 } // namespace
-
-// Every write notifies, also one that leaves the value as it was: the scenes
-// rely on it to reload a scene that is already shown.
-TEST(SceneController, EveryWriteNotifiesEvenOfTheSameValue)
-{
-    const QMetaObject* meta = c()->metaObject();
-    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
-        const QMetaProperty property = meta->property(i);
-        QSignalSpy spy(c(), property.notifySignal());
-        ASSERT_TRUE(property.write(c(), property.read(c()))) << property.name();
-        EXPECT_EQ(spy.count(), 1) << property.name();
-    }
-}
 
 // The scene actions in sequence from the tuning mode off: no tuning step
 // wraps around, indices out of range change nothing, only leaving the mode
@@ -67,12 +53,6 @@ TEST(SceneController, SceneActionsInSequence)
     }
     c()->setRetryHook({});
     EXPECT_EQ(sceneAtRetry, QStringLiteral("qrc:/qml/Proc_Downloading.qml"));
-}
-
-TEST(SceneController, StringWidthIsZeroForEmptyTextAndGrowsWithIt)
-{
-    EXPECT_EQ(c()->getStringWidth(QString(), 20, true), 0);
-    EXPECT_GT(c()->getStringWidth(QStringLiteral("WrenhopWrenhop"), 20), c()->getStringWidth(QStringLiteral("Wrenhop"), 20));
 }
 
 // The address of each page as the brand, region and language index give it,
