@@ -131,7 +131,7 @@ void expectText(QQuickItem* item, const char* id)
     EXPECT_EQ(item->property("text").toString(), DefLanguages::getInstance()->property(id).toString()) << id;
 }
 
-QPoint centreOf(QQuickItem* item)
+QPoint centreOf(const QQuickItem* item)
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
@@ -195,10 +195,9 @@ TEST(Scenes, ScenesFollowTheLanguageInPlace)
         for (const auto& [scene, ids] : kSceneTexts) {
             useProfile(brand, "de_DE");
             QQuickWindow* window = show(scene);
-            ASSERT_TRUE(window);
             for (const auto& [locale, mirrored] : {std::pair{"ar_ME", true}, std::pair{"de_DE", false}}) {
                 useProfile(brand, locale);
-                ASSERT_EQ(loadedScene(), window);
+                ASSERT_TRUE(window && loadedScene() == window) << scene;
                 SCOPED_TRACE(std::string(scene) + " " + locale + " brand " + std::to_string(brand));
                 QQuickItem* title = child(window, "title");
                 expectText(title, ids.front());
@@ -222,15 +221,11 @@ TEST(Scenes, ScenesFollowTheLanguageInPlace)
                 if (auto* confirm = window->findChild<QQuickItem*>(QStringLiteral("confirmButton"))) {
                     EXPECT_EQ(confirm->property("source").toUrl().toString().toStdString(),
                               std::string("qrc:/Resource/image/btn_update02_") + letter + "_n.png");
-                    expectText(confirm, "LID_PC_60000_05");
-                    if (auto* cancel = window->findChild<QQuickItem*>(QStringLiteral("cancelButton"))) {
-                        expectText(cancel, "LID_PC_60100_16");
-                        EXPECT_EQ(centreOf(confirm).x() > centreOf(cancel).x(), mirrored);
-                    }
+                    const auto* cancel = window->findChild<QQuickItem*>(QStringLiteral("cancelButton"));
+                    EXPECT_TRUE(!cancel || (centreOf(confirm).x() > centreOf(cancel).x()) == mirrored) << "button row";
                 }
-                if (auto* bar = window->findChild<QQuickItem*>(QStringLiteral("progressBar"))) {
-                    EXPECT_EQ(bar->scale(), mirrored && qstrcmp(scene, "Proc_Downloading") == 0 ? -1 : 1);
-                }
+                const auto* bar = window->findChild<QQuickItem*>(QStringLiteral("progressBar"));
+                EXPECT_EQ(bar ? bar->scale() : 1, mirrored && qstrcmp(scene, "Proc_Downloading") == 0 ? -1 : 1);
             }
         }
     }
@@ -265,17 +260,22 @@ TEST(Scenes, NoticeClicksEndTheRunOrOpenThePage)
         QObject watchdog;
         QTimer::singleShot(ends ? 10000 : 500, &watchdog, [] { QCoreApplication::exit(1); });
         EXPECT_EQ(QCoreApplication::exec(), ends ? 0 : 1);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return ends || QFile::exists(QString::fromStdString(record)); }, 20000));
-        EXPECT_EQ(testsupport::readFile(record), opened);
+        // The stand-in renames the whole record into place.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return testsupport::readFile(record) == opened; }, 20000))
+            << testsupport::readFile(record);
         EXPECT_EQ(loadedScene(), window);
     }
     qputenv("PATH", path);
 }
 
-// The frameless window follows a drag on its background.
-TEST(Scenes, DragOnBackgroundMovesTheWindow)
+// The frame of every scene. The frameless window follows a drag on its
+// background. The tuning keys go to the scene window shown at that moment,
+// activated first as a user's click would; which scene each step shows,
+// where the steps stop and that outside the tuning mode they do nothing is
+// the controller's business.
+TEST(Scenes, FrameFollowsADragAndTheTuningKeys)
 {
-    useProfile(0, "en_US");
+    useProfile(2, "de_DE");
     QQuickWindow* window = show("Noti_NoNetworkConnection");
     ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window));
     const QPoint from(40, 230), start = window->position();
@@ -284,14 +284,7 @@ TEST(Scenes, DragOnBackgroundMovesTheWindow)
     // The window followed the mouse, so the release is where the press was.
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, from);
     EXPECT_EQ(window->position() - start, QPoint(30, 20));
-}
 
-// The keys go to the scene window shown at that moment, activated first as a
-// user's click would. Which scene each step shows, where the steps stop and
-// that outside the tuning mode they do nothing is the controller's business.
-TEST(Scenes, TuningKeysStepThroughTheScenesInOrder)
-{
-    useProfile(2, "de_DE");
     const Qt::KeyboardModifiers toggle = Qt::ControlModifier | Qt::ShiftModifier;
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> presses[] = {
         {Qt::Key_PageUp, {}, 1}, {Qt::Key_PageDown, {}, 0}, {Qt::Key_F9, toggle, -1}, {Qt::Key_F9, toggle, 0}};

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMetaProperty>
 #include <QTranslator>
 
@@ -61,7 +60,6 @@ TEST(DefLanguages, EveryLocaleTranslatesEveryId)
         SCOPED_TRACE(locale);
         QTranslator translator;
         ASSERT_TRUE(translator.load(qmPath(locale)));
-        EXPECT_TRUE(QFile::exists(QStringLiteral(":/wrenhop_%1.ts").arg(QLatin1String(locale))));
         const bool isEnglish = qstrncmp(locale, "en_", 3) == 0;
         for (const QByteArray& id : ids()) {
             const QString source = english.translate("DefLanguages", id);
