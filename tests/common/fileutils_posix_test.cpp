@@ -4,7 +4,7 @@
 #include "fileutils.h"
 #include "fileutils_p.h"
 #include "processutils.h"
-#include "testplatform.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace testplatform;
 namespace fs = std::filesystem;
@@ -35,38 +33,6 @@ unsigned long testplatform::directoryNotEmptyCode()
 }
 
 namespace {
-
-// As root the operations below run as another user, who must reach the
-// scratch folders even when the build folder lies in a folder that only its
-// owner may enter: TEMP moves to a folder that everyone may enter.
-class ReachableTemp : public testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (::geteuid() != 0)
-            return;
-        // Not temp_directory_path(), which would answer TEMP itself.
-        const char* base = std::getenv("TMPDIR");
-        std::string name = std::string(base && *base ? base : "/tmp") + "/wrenhop-tests-XXXXXX";
-        if (!::mkdtemp(name.data()))
-            return;
-        mRoot = name;
-        fs::permissions(mRoot, fs::perms(0755));
-        setEnvironment("TEMP", mRoot);
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        if (!mRoot.empty())
-            fs::remove_all(mRoot, ignored);
-    }
-
-private:
-    std::string mRoot;
-};
-
-const testing::Environment* const reachableTemp = testing::AddGlobalTestEnvironment(new ReachableTemp);
 
 std::set<std::string> entriesOf(const std::string& path)
 {
@@ -161,11 +127,7 @@ TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
          denied("Unable to create directory " + root + "/ro/a") + "Unable to create directory " + root
              + "/ro/a/b GetLastError returned: 2\n"}};
     for (const auto& [args, expected] : rows) {
-        std::vector<std::string> command;
-        if (::geteuid() == 0)
-            command = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
-        command.push_back(helper);
-        command.insert(command.end(), args.begin(), args.end());
+        const std::vector<std::string> command = testsupport::unprivileged(helper, args);
         int result = -1;
         const std::string printed = printedBy(
             [&] { result = ProcessUtils::runWindows(command.front(), {command.begin() + 1, command.end()}, false); });
