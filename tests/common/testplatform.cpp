@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "testplatform.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +47,17 @@ void writeFile(const std::string& path, const std::string& bytes)
     fs::create_directories(fs::u8path(path).parent_path(), error);
     std::ofstream out(fs::u8path(path), std::ios::binary | std::ios::trunc);
     ASSERT_TRUE(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
+}
+
+std::vector<std::string> tree(const std::string& root)
+{
+    std::vector<std::string> paths;
+    std::error_code error;
+    const fs::path top = fs::u8path(root);
+    for (fs::recursive_directory_iterator it(top, error), end; !error && it != end; it.increment(error))
+        paths.push_back(fs::relative(it->path(), top).generic_u8string() + (it->is_directory() ? "/" : ""));
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }
 
 } // namespace testplatform

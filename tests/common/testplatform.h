@@ -42,6 +42,8 @@ protected:
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes); // creates the parent folders
+// Everything below root, folders ending in "/", sorted.
+std::vector<std::string> tree(const std::string& root);
 
 // Defined per platform, beside the platform's own cases: setting or clearing
 // (nullopt) an environment variable, the last-error code of removing a folder
