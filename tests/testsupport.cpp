@@ -9,8 +9,6 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <unistd.h>
 
 namespace testsupport {
@@ -20,30 +18,6 @@ namespace {
 const char* const kReachableRoot = "WRENHOP_TEST_REACHABLE_ROOT";
 
 } // namespace
-
-ScratchDir::ScratchDir()
-    : mDir(QDir::fromNativeSeparators(qEnvironmentVariable("TEMP", QDir::tempPath())) + QStringLiteral("/scratch-XXXXXX"))
-{
-    EXPECT_TRUE(mDir.isValid()) << mDir.errorString().toStdString();
-}
-
-std::string readFile(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    return bytes.toStdString();
-}
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    const QString qpath = QString::fromStdString(path);
-    QDir().mkpath(QFileInfo(qpath).path());
-    QFile file(qpath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path;
-    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
-}
 
 std::string loggedBy(const std::function<void()>& operation)
 {
@@ -91,7 +65,7 @@ std::vector<std::string> unprivileged(const std::string& program, const std::vec
 {
     std::vector<std::string> command;
     if (runningAsRoot())
-        command = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+        command = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
     command.push_back(program);
     command.insert(command.end(), args.begin(), args.end());
     return command;

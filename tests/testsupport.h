@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// Helpers shared by the tests: scratch folders, files, privilege drops.
+// The tests' helpers that need Qt, beside the Qt-free ones of
+// common/testplatform.h: log files, child runs, privilege drops.
 #pragma once
 
-#include <QTemporaryDir>
+#include "testplatform.h"
+
+// Several tests take Qt's strings from here.
+#include <QString>
 
 #include <functional>
 #include <string>
@@ -10,20 +14,10 @@
 
 namespace testsupport {
 
-// A scratch folder below TEMP, removed with the object.
-class ScratchDir
-{
-public:
-    ScratchDir();
-    std::string path() const { return mDir.path().toStdString(); } // no trailing "/"
-    std::string file(const std::string& relative) const { return path() + "/" + relative; }
+using testplatform::readFile;
+using testplatform::ScratchDir;
+using testplatform::writeFile;
 
-private:
-    QTemporaryDir mDir;
-};
-
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& bytes);
 // Text as a file opened in text mode holds it: unchanged on POSIX.
 inline std::string textFile(std::string text)
 {

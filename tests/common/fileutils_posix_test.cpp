@@ -4,19 +4,16 @@
 #include "fileutils.h"
 #include "fileutils_p.h"
 #include "processutils.h"
-#include "testplatform.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace testplatform;
 namespace fs = std::filesystem;
@@ -34,50 +31,6 @@ unsigned long testplatform::directoryNotEmptyCode()
     return ENOTEMPTY;
 }
 
-namespace {
-
-// As root the operations below run as another user, who must reach the
-// scratch folders even when the build folder lies in a folder that only its
-// owner may enter: TEMP moves to a folder that everyone may enter.
-class ReachableTemp : public testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (::geteuid() != 0)
-            return;
-        // Not temp_directory_path(), which would answer TEMP itself.
-        const char* base = std::getenv("TMPDIR");
-        std::string name = std::string(base && *base ? base : "/tmp") + "/wrenhop-tests-XXXXXX";
-        if (!::mkdtemp(name.data()))
-            return;
-        mRoot = name;
-        fs::permissions(mRoot, fs::perms(0755));
-        setEnvironment("TEMP", mRoot);
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        if (!mRoot.empty())
-            fs::remove_all(mRoot, ignored);
-    }
-
-private:
-    std::string mRoot;
-};
-
-const testing::Environment* const reachableTemp = testing::AddGlobalTestEnvironment(new ReachableTemp);
-
-std::set<std::string> entriesOf(const std::string& path)
-{
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(path))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
-} // namespace
-
 // A copy keeps the mode; removal does not follow a link out of the folder.
 TEST_F(FileUtilsTest, CopyKeepsSourceModeAndRemovalStaysInFolder)
 {
@@ -89,7 +42,7 @@ TEST_F(FileUtilsTest, CopyKeepsSourceModeAndRemovalStaysInFolder)
     EXPECT_EQ(outcome([&] { return FileUtils::copyFile(scratch.file("work/tool"), scratch.file("work/copy")); }), "");
     EXPECT_EQ(fs::status(scratch.file("work/copy")).permissions(), fs::perms(0750));
     EXPECT_EQ(outcome([&] { return FileUtils::removeDirectoryAndFiles(scratch.file("work")); }), "");
-    EXPECT_EQ(entriesOf(scratch.path()), std::set<std::string>{"outside"});
+    EXPECT_EQ(tree(scratch.path()), (std::vector<std::string>{"outside/", "outside/keep"}));
     EXPECT_EQ(readFile(scratch.file("outside/keep")), "keep");
 }
 
@@ -111,7 +64,8 @@ TEST_F(FileUtilsTest, RenameByLinkingKeepsAnExistingName)
             << row.from;
         EXPECT_EQ(row.error ? FileUtils::detail::lastErrorCode() : 0, row.error) << row.from;
     }
-    EXPECT_EQ(entriesOf(scratch.path()), (std::set<std::string>{"moved", "moved folder", "taken"}));
+    EXPECT_EQ(tree(scratch.path()),
+              (std::vector<std::string>{"moved", "moved folder/", "moved folder/inner", "taken"}));
     EXPECT_EQ(readFile(scratch.file("moved")), "file");
     EXPECT_EQ(readFile(scratch.file("moved folder/inner")), "inner");
     EXPECT_EQ(readFile(scratch.file("taken")), "taken");
@@ -161,19 +115,14 @@ TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
          denied("Unable to create directory " + root + "/ro/a") + "Unable to create directory " + root
              + "/ro/a/b GetLastError returned: 2\n"}};
     for (const auto& [args, expected] : rows) {
-        std::vector<std::string> command;
-        if (::geteuid() == 0)
-            command = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
-        command.push_back(helper);
-        command.insert(command.end(), args.begin(), args.end());
+        const std::vector<std::string> command = testsupport::unprivileged(helper, args);
         int result = -1;
         const std::string printed = printedBy(
             [&] { result = ProcessUtils::runWindows(command.front(), {command.begin() + 1, command.end()}, false); });
         EXPECT_EQ(result, 1) << args.front();
         EXPECT_EQ(printed.substr(printed.find('\n') + 1), expected);
     }
-    EXPECT_EQ(entriesOf(root), (std::set<std::string>{"bin", "ro", "secret"}));
-    EXPECT_EQ(entriesOf(root + "/ro"), std::set<std::string>{"file"});
+    EXPECT_EQ(tree(root), (std::vector<std::string>{"bin/", "bin/childhelper", "ro/", "ro/file", "secret"}));
     EXPECT_EQ(readFile(file), "keep");
     fs::permissions(root + "/ro", fs::perms::owner_all);
 }

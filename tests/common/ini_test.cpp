@@ -40,14 +40,6 @@ std::string defaultFile()
         + FileUtils::appDataPath() + "\nTermsAgreeCheck=0\n";
 }
 
-std::vector<std::string> entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
-
 // The file is rewritten from the model that the memory reader builds alike.
 TEST(Ini, ReadersAgreeOnEveryLineRule)
 {
@@ -82,7 +74,7 @@ TEST(Ini, ReadersAgreeOnEveryLineRule)
         EXPECT_EQ(INI(dir.file("cal.ini")).sections(), expected) << row.name;
         EXPECT_EQ(memory.sections(), expected) << row.name;
         EXPECT_EQ(readFile(dir.file("cal.ini")), testsupport::textFile(memory.serialize())) << row.name;
-        EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"cal.ini"}) << row.name;
+        EXPECT_EQ(testplatform::tree(dir.path()), std::vector<std::string>{"cal.ini"}) << row.name;
     }
 }
 
@@ -102,8 +94,6 @@ TEST(Ini, PasswordNeverReachesLogFiles)
 
     EXPECT_EQ(value, secret + "b");
     EXPECT_EQ(logs.find(secret), std::string::npos);
-    EXPECT_NE(logs.find("INI::load update key: SavedPassword, value: ********"), std::string::npos);
-    EXPECT_NE(logs.find("INI::load key:  savedPASSWORD\t, value: ********"), std::string::npos);
 }
 
 // An absent file at the real path gets the defaults.
@@ -113,13 +103,10 @@ TEST(SystemService, ReadsSettingsAndWritesDefaultsWhereAbsent)
     writeFile(dir.file("cal.ini"), "[common]\nRegion=US\n=unnamed\n");
     const SystemService service(dir.file("cal.ini"));
     std::string region, brand, unnamed = "x", language;
-    const std::string logs = testsupport::loggedBy([&] {
-        service.getCalINI(CAL_KEY_REGION, region, CAL_SECTION_COMMON);
-        service.getCalINI(CAL_KEY_BRAND, brand, CAL_SECTION_COMMON);
-        service.getCalINI(static_cast<CalKey>(8), unnamed, CAL_SECTION_COMMON);
-    });
+    service.getCalINI(CAL_KEY_REGION, region, CAL_SECTION_COMMON);
+    service.getCalINI(CAL_KEY_BRAND, brand, CAL_SECTION_COMMON);
+    service.getCalINI(static_cast<CalKey>(8), unnamed, CAL_SECTION_COMMON);
     EXPECT_EQ((std::vector<std::string>{region, brand, unnamed}), (std::vector<std::string>{"US", "0", ""}));
-    EXPECT_NE(logs.find("SystemService::getCalINI Region : [US]"), std::string::npos);
 
     const std::string appData = std::getenv("APPDATA") ? std::getenv("APPDATA") : "";
     ASSERT_FALSE(appData.empty()) << "the test needs APPDATA set to a folder of its own";
@@ -158,7 +145,7 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
     INI{kept.file("absent/cal.ini")};
     EXPECT_EQ(fs::status(kept.file("cal.ini")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_NE(readFile(kept.file("cal.ini")).find("[JT]\n"), std::string::npos);
-    EXPECT_EQ(entries(kept.path()), std::vector<std::string>{"cal.ini"});
+    EXPECT_EQ(testplatform::tree(kept.path()), std::vector<std::string>{"cal.ini"});
 
     for (const auto& row : rows) {
         if (row.folder == (fs::perms::all | fs::perms::sticky_bit) && !testsupport::runningAsRoot())
@@ -178,7 +165,7 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
         EXPECT_EQ(child.exitCode, 0) << row.name << child.err;
         EXPECT_EQ(readFile(path), before) << row.name;
-        EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"cal.ini"}) << row.name;
+        EXPECT_EQ(testplatform::tree(dir.path()), std::vector<std::string>{"cal.ini"}) << row.name;
     }
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 // The process utilities on POSIX: signals, descriptors, zombies, the argument
-// vector and xdg-open.
+// vector.
 #include "processutils.h"
 #include "testplatform.h"
 
@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,6 @@
 #include <unistd.h>
 
 using namespace testplatform;
-namespace fs = std::filesystem;
 
 void testplatform::checkChildStart(const std::vector<std::string>& argv, const std::string& recorded,
                                    const std::string& printed)
@@ -68,20 +66,3 @@ TEST(ProcessUtils, ChildInheritsOnlyStandardDescriptorsAndIsNoChildOfOurs)
     EXPECT_EQ(recorded.find("fd:3"), std::string::npos) << recorded;
 }
 
-TEST(ProcessUtils, OpenUrlPassesAddressAsOneArgumentWithoutShell)
-{
-    ScratchDir scratch;
-    const EnvironmentOverride path("PATH", scratch.file("bin"));
-    EXPECT_EQ(printedBy([] { ProcessUtils::openURL("https://example.com/"); }),
-              "[LOG_ERROR]ProcessUtils::openURL open url failed\n");
-
-    const std::string record = scratch.file("opened");
-    writeFile(scratch.file("bin/xdg-open"), "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"" + record
-                                                + ".tmp\" && /bin/mv \"" + record + ".tmp\" \"" + record + "\"\n");
-    fs::permissions(scratch.file("bin/xdg-open"), fs::perms::owner_all);
-    const std::string url = "https://example.com/a b?x=1&y=\"2\";touch pwned";
-    EXPECT_EQ(printedBy([&] { ProcessUtils::openURL(url); }), "[LOG_INFO]ProcessUtils::openURL open url\n");
-    ASSERT_TRUE(eventually([&] { return fs::exists(record); }));
-    EXPECT_EQ(readFile(record), "1\n" + url + "\n");
-    EXPECT_FALSE(fs::exists("pwned"));
-}

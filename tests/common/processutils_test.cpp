@@ -37,16 +37,8 @@ TEST(ProcessUtils, WaitingGivesExitCodeAndMinus8ForMissingProgram)
         EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", std::to_string(code)}, false), code);
     ScratchDir scratch;
     const std::string missing = scratch.file("missing");
-    for (const bool noWait : {false, true}) {
-        int result = 0;
-        const std::string printed = printedBy([&] { result = ProcessUtils::runWindows(missing, {}, noWait); });
-        EXPECT_EQ(result, -8);
-        EXPECT_NE(printed.find("[LOG_ERROR]ProcessUtils::runWindows Failed to start child process. " + missing
-                               + ", Last error: 2\n"),
-                  std::string::npos)
-            << printed;
-    }
-    EXPECT_EQ(printedBy([] { ProcessUtils::openURL(""); }), "[LOG_INFO]ProcessUtils::openURL url is empty\n");
+    for (const bool noWait : {false, true})
+        EXPECT_EQ(ProcessUtils::runWindows(missing, {}, noWait), -8);
 }
 
 // The program's path holds a blank and comes with backslashes.

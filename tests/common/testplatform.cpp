@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "testplatform.h"
 
-#include "processutils.h"
-
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -51,48 +49,15 @@ void writeFile(const std::string& path, const std::string& bytes)
     ASSERT_TRUE(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
 }
 
-EnvironmentOverride::EnvironmentOverride(std::string name, const std::optional<std::string>& value)
-    : mName(std::move(name))
+std::vector<std::string> tree(const std::string& root)
 {
-    if (const char* old = std::getenv(mName.c_str()))
-        mOld = old;
-    setEnvironment(mName, value);
-}
-
-HeldChild::HeldChild(const std::string& program, const std::string& folder, const std::string& file)
-    : mFolder(folder)
-{
-    std::vector<std::string> args = {"wait", folder};
-    if (!file.empty())
-        args.push_back(file);
-    mStarted = ProcessUtils::runWindows(program, args) == 0
-        && eventually([&] { return fs::exists(folder + "/ready"); });
-}
-
-bool HeldChild::running() const
-{
-    return mStarted && !fs::exists(mFolder + "/done");
-}
-
-bool HeldChild::release()
-{
-    if (!mStarted)
-        return false;
-    mStarted = false;
-    writeFile(mFolder + "/go", "");
-    return eventually([this] { return fs::exists(mFolder + "/done"); });
+    std::vector<std::string> paths;
+    std::error_code error;
+    const fs::path top = fs::u8path(root);
+    for (fs::recursive_directory_iterator it(top, error), end; !error && it != end; it.increment(error))
+        paths.push_back(fs::relative(it->path(), top).generic_u8string() + (it->is_directory() ? "/" : ""));
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }
 
 } // namespace testplatform
-
-// Wine sets TEMP and APPDATA from its own profile, so the folders of a Wine
-// run come in under other names.
-int main(int argc, char** argv)
-{
-    for (const char* name : {"TEMP", "APPDATA"}) {
-        if (const char* value = std::getenv((std::string("WRENHOP_TEST_") + name).c_str()))
-            testplatform::setEnvironment(name, std::string(value));
-    }
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

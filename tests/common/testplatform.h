@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// Qt-free helpers of the file and process tests, which build from the same
-// sources for every platform. The units log through writelog_plain.cpp to
+// The tests' helpers without Qt, which every test program shares (Debian has
+// no Qt for mingw-w64). The plain units log through writelog_plain.cpp to
 // standard output, so printedBy() sees their log lines too.
 #pragma once
+
+#include "processutils.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <thread>
@@ -38,6 +42,8 @@ protected:
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes); // creates the parent folders
+// Everything below root, folders ending in "/", sorted.
+std::vector<std::string> tree(const std::string& root);
 
 // Defined per platform, beside the platform's own cases: setting or clearing
 // (nullopt) an environment variable, the last-error code of removing a folder
@@ -51,7 +57,12 @@ void checkChildStart(const std::vector<std::string>& argv, const std::string& re
 class EnvironmentOverride
 {
 public:
-    EnvironmentOverride(std::string name, const std::optional<std::string>& value);
+    EnvironmentOverride(std::string name, const std::optional<std::string>& value) : mName(std::move(name))
+    {
+        if (const char* old = std::getenv(mName.c_str()))
+            mOld = old;
+        setEnvironment(mName, value);
+    }
     ~EnvironmentOverride() { setEnvironment(mName, mOld); }
     EnvironmentOverride(const EnvironmentOverride&) = delete;
     EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
@@ -59,23 +70,6 @@ public:
 private:
     std::string mName;
     std::optional<std::string> mOld;
-};
-
-// The child program, started without waiting, running (and holding `file`
-// open, if given) until release() lets it end and waits until it has.
-class HeldChild
-{
-public:
-    HeldChild(const std::string& program, const std::string& folder, const std::string& file = {});
-    ~HeldChild() { release(); }
-    HeldChild(const HeldChild&) = delete;
-    HeldChild& operator=(const HeldChild&) = delete;
-    bool running() const;
-    bool release();
-
-private:
-    std::string mFolder;
-    bool mStarted = false;
 };
 
 template <typename Operation>
@@ -110,5 +104,36 @@ bool eventually(Condition&& condition)
     }
     return true;
 }
+
+// The child program, started without waiting, running (and holding `file`
+// open, if given) until release() lets it end and waits until it has.
+class HeldChild
+{
+public:
+    HeldChild(const std::string& program, const std::string& folder, const std::string& file = {}) : mFolder(folder)
+    {
+        std::vector<std::string> args = {"wait", folder};
+        if (!file.empty())
+            args.push_back(file);
+        mStarted = ProcessUtils::runWindows(program, args) == 0
+            && eventually([&] { return std::filesystem::exists(folder + "/ready"); });
+    }
+    ~HeldChild() { release(); }
+    HeldChild(const HeldChild&) = delete;
+    HeldChild& operator=(const HeldChild&) = delete;
+    bool running() const { return mStarted && !std::filesystem::exists(mFolder + "/done"); }
+    bool release()
+    {
+        if (!mStarted)
+            return false;
+        mStarted = false;
+        writeFile(mFolder + "/go", "");
+        return eventually([this] { return std::filesystem::exists(mFolder + "/done"); });
+    }
+
+private:
+    std::string mFolder;
+    bool mStarted = false;
+};
 
 } // namespace testplatform

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 namespace fs = std::filesystem;
 using testsupport::ScratchDir;
 using testsupport::readFile;
+using testplatform::tree;
 
 namespace {
 
@@ -105,17 +105,6 @@ void writeZip(const std::string& path, const std::vector<Entry>& entries)
     put(file, directoryOffset, 4);
     put(file, 0, 2);
     testsupport::writeFile(path, file);
-}
-
-// Everything below root, folders ending in "/", sorted.
-std::vector<std::string> tree(const std::string& root)
-{
-    std::vector<std::string> paths;
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error))
-        paths.push_back(fs::relative(it->path(), root).generic_string() + (it->is_directory() ? "/" : ""));
-    std::sort(paths.begin(), paths.end());
-    return paths;
 }
 
 bool unzip(const std::string& zip, const std::string& destination)

@@ -2,40 +2,22 @@
 // The Win32 calls that the installation transaction rests on, under Wine.
 #include "installfs.h"
 
-#include <gtest/gtest.h>
+#include "testplatform.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace installfs = wrenhop::service::installfs;
+using namespace testplatform;
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(fs::u8path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-struct Scratch {
-    Scratch() { fs::create_directories(fs::u8path(root)); }
-    ~Scratch() { fs::remove_all(fs::u8path(root)); }
-    std::string path() const { return root; }
-    std::string file(const std::string& name) const { return root + "/" + name; }
-    std::string root = fs::temp_directory_path().generic_u8string() + "/installfs-test";
-};
-
 TEST(InstallFs, MovesLinksAndFlushesAsTheTransactionNeeds)
 {
-    const Scratch scratch;
+    const ScratchDir scratch;
     const std::string a = scratch.file("a");
     const std::string b = scratch.file("b");
-    std::ofstream(fs::u8path(a), std::ios::binary) << "new";
-    std::ofstream(fs::u8path(b), std::ios::binary) << "old";
+    writeFile(a, "new");
+    writeFile(b, "old");
     EXPECT_FALSE(installfs::move(a, b));
     ASSERT_TRUE(installfs::link(b, scratch.file("backup")));
     EXPECT_TRUE(installfs::sameFile(b, scratch.file("backup")));
