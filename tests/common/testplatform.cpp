@@ -37,6 +37,10 @@ ScratchDir::~ScratchDir()
 
 std::string readFile(const std::string& path)
 {
+    // A folder reads as nothing, as a missing file does, instead of throwing.
+    std::error_code error;
+    if (fs::is_directory(fs::u8path(path), error))
+        return {};
     std::ifstream in(fs::u8path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
