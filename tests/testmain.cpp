@@ -8,10 +8,8 @@
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    testsupport::useHeadlessQtByDefault();
     testsupport::useReachableFoldersAsRoot();
     QCoreApplication::setApplicationName(QStringLiteral("Wrenhop"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantor"));
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

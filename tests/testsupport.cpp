@@ -13,11 +13,7 @@
 
 namespace testsupport {
 
-namespace {
-
-const char* const kReachableRoot = "WRENHOP_TEST_REACHABLE_ROOT";
-
-} // namespace
+constexpr const char* kReachableRoot = "WRENHOP_TEST_REACHABLE_ROOT";
 
 std::string loggedBy(const std::function<void()>& operation)
 {
@@ -106,14 +102,6 @@ void useReachableFoldersAsRoot()
 bool runningAsRoot()
 {
     return ::geteuid() == 0;
-}
-
-void useHeadlessQtByDefault()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
 }
 
 } // namespace testsupport

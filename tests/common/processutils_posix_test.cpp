@@ -34,19 +34,13 @@ TEST(ProcessUtils, SignalStartAndWaitFailuresHaveTheirResults)
 
     ScratchDir scratch;
     writeFile(scratch.file("data"), "#!/bin/sh\nexit 0\n");
-    int result = 0;
-    std::string printed = printedBy([&] { result = ProcessUtils::runWindows(scratch.file("data"), {}); });
-    EXPECT_EQ(result, -8);
-    EXPECT_NE(printed.find("Failed to start child process. " + scratch.file("data") + ", Last error: 5\n"),
-              std::string::npos);
+    EXPECT_EQ(ProcessUtils::runWindows(scratch.file("data"), {}), -8);
 
     // With SIGCHLD ignored the kernel reaps children itself and waitpid fails.
     const auto previous = std::signal(SIGCHLD, SIG_IGN);
-    printed = printedBy([&] { result = ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", "3"}, false); });
+    const int result = ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", "3"}, false);
     std::signal(SIGCHLD, previous);
     EXPECT_EQ(result, -1);
-    EXPECT_NE(printed.find("[LOG_ERROR]ProcessUtils::runWindows Failed to wait for process to finish\n"),
-              std::string::npos);
 }
 
 // A restarted Cartaline must not hold our files open, nor linger as our
