@@ -82,9 +82,6 @@ std::string tempPath();
 std::string applicationDirectory();
 // Cartaline's own folder; exists after the call.
 std::string appDataPath();
-// For text bound for the ANSI code page; no path needs them.
-std::string utf8ToLocal(const std::string& text);
-std::string localToUtf8(std::string text);
 std::wstring utf8ToWide(const std::string& text);
 std::string toForwardSlashes(std::string path);
 

@@ -312,18 +312,6 @@ bool exists(const std::string& path)
     return !path.empty() && ::lstat(path.c_str(), &info) == 0;
 }
 
-// The code page is UTF-8 on POSIX.
-std::string utf8ToLocal(const std::string& text)
-{
-    return text;
-}
-
-std::string localToUtf8(std::string text)
-{
-    text.resize(std::char_traits<char>::length(text.c_str()));
-    return text;
-}
-
 std::wstring utf8ToWide(const std::string& text)
 {
     std::wstring wide;

@@ -251,21 +251,6 @@ bool exists(const std::string& path)
     return !wide.empty() && ::GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string utf8ToLocal(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    return fromWide(CP_ACP, toWide(CP_UTF8, 0, text.data(), static_cast<int>(text.size())));
-}
-
-std::string localToUtf8(std::string text)
-{
-    std::wstring wide = toWide(CP_ACP, 0, text.c_str(), -1);
-    if (!wide.empty())
-        wide.pop_back();
-    return fromWide(CP_UTF8, wide);
-}
-
 std::wstring utf8ToWide(const std::string& text)
 {
     if (text.empty())
