@@ -282,11 +282,11 @@ std::string sha256Hex(const std::string& bytes)
 std::string manifestXml(const Manifest& m)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<update>\n"
-           "  <release><version>" + m.version + "</version><date>2026-11-30</date></release>\n"
+           "  <release><version>2.2.0</version><date>2026-11-30</date></release>\n"
            "  <packages><package>\n"
            "    <name>" + m.package + "</name><hash>" + m.hash + "</hash>\n"
            "    <host>" + m.host + "</host><source>" + m.source + "</source>\n"
-           "    <platform>" + m.packagePlatform + "</platform><size>" + m.size + "</size>\n"
+           "    <platform>windows</platform><size>" + m.size + "</size>\n"
            "  </package></packages>\n"
            "  <install><file>\n"
            "    <name>Cartaline</name><package>" + m.package + "</package><target></target>\n"

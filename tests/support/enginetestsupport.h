@@ -125,8 +125,6 @@ std::string sha1Hex(const std::string& bytes);
 std::string sha256Hex(const std::string& bytes);
 
 struct Manifest {
-    std::string version = "2.2.0";
-    std::string packagePlatform = "windows";
     std::string host;
     std::string source = "/files/update_win.zip";
     std::string hash;
@@ -161,8 +159,6 @@ class LogTail
 public:
     LogTail();
     ~LogTail();
-    LogTail(const LogTail&) = delete;
-    LogTail& operator=(const LogTail&) = delete;
     std::string text() const;
 };
 
