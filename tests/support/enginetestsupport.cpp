@@ -18,11 +18,7 @@
 #include <httplib.h>
 #include <zip.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -32,14 +28,7 @@ namespace enginetest {
 
 using wrenhop::service::WrenhopService;
 
-namespace {
-
-void pause()
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-}
-
-} // namespace
+using namespace std::chrono_literals;
 
 PackageServer::PackageServer()
     : mServer(std::make_unique<httplib::Server>())
@@ -57,16 +46,7 @@ PackageServer::PackageServer()
         answer(request.path);
         response.set_redirect(request.matches[1]);
     });
-    server.Get(R"(/nolength(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
-        answer(request.path);
-        auto bytes = std::make_shared<std::string>(answer(request.matches[1]).bytes);
-        response.set_chunked_content_provider("application/zip", [bytes](std::size_t, httplib::DataSink& sink) {
-            sink.write(bytes->data(), bytes->size());
-            sink.done();
-            return true;
-        });
-    });
-    server.Get(R"(/(drop|stall|trickle|slow)(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
+    server.Get(R"(/(drop|stall|slow)(/.*))", [this](const httplib::Request& request, httplib::Response& response) {
         answer(request.path);
         auto bytes = std::make_shared<std::string>(answer(request.matches[2]).bytes);
         const std::string mode = request.matches[1];
@@ -77,12 +57,11 @@ PackageServer::PackageServer()
                 if (offset > 0 && mode == "drop")
                     return false;
                 while (offset > 0 && mode == "stall" && !mStopping)
-                    pause();
+                    std::this_thread::sleep_for(20ms);
                 if (mStopping)
                     return false;
-                pause(); // every step arrives on its own
-                if (mode == "slow")
-                    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+                // Every step arrives on its own.
+                std::this_thread::sleep_for(mode == "slow" ? 50ms : 20ms);
                 sink.write(bytes->data() + offset, std::min(length, step));
                 return true;
             });
@@ -104,23 +83,18 @@ PackageServer::PackageServer()
         std::size_t dropAfter = std::string::npos;
         {
             const std::lock_guard<std::mutex> lock(mMutex);
-            if (!mIgnoreRanges && range.rfind("bytes=", 0) == 0 && (ifRange.empty() || ifRange == found.etag))
+            if (range.rfind("bytes=", 0) == 0 && (ifRange.empty() || ifRange == found.etag))
                 from = std::stoul(range.substr(6));
             if (const auto drop = mDrops.find(request.path); drop != mDrops.end()) {
                 dropAfter = drop->second;
                 mDrops.erase(drop);
             }
         }
-        const std::string total = std::to_string(found.bytes.size());
-        if (from >= found.bytes.size() && from > 0) {
-            response.status = 416;
-            response.set_header("Content-Range", "bytes */" + total);
-            return;
-        }
         if (from > 0) {
             response.status = 206;
-            response.set_header("Content-Range",
-                                "bytes " + std::to_string(from) + "-" + std::to_string(found.bytes.size() - 1) + "/" + total);
+            response.set_header("Content-Range", "bytes " + std::to_string(from) + "-"
+                                                     + std::to_string(found.bytes.size() - 1) + "/"
+                                                     + std::to_string(found.bytes.size()));
         }
         auto body = std::make_shared<std::string>(found.bytes.substr(from));
         if (dropAfter == std::string::npos) {
@@ -139,9 +113,7 @@ PackageServer::PackageServer()
     // may already have gone on and the test read the previous request's.
     server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
         const std::lock_guard<std::mutex> lock(mMutex);
-        mLastHeaders.clear();
-        for (const auto& [name, value] : request.headers)
-            mLastHeaders[name] = value;
+        mLastHeaders = {request.headers.begin(), request.headers.end()};
         return httplib::Server::HandlerResponse::Unhandled;
     });
     mPort = server.bind_to_any_port("127.0.0.1");
@@ -180,12 +152,6 @@ void PackageServer::dropNext(const std::string& path, std::size_t after)
     mDrops[path] = after;
 }
 
-void PackageServer::ignoreRanges(bool ignore)
-{
-    const std::lock_guard<std::mutex> lock(mMutex);
-    mIgnoreRanges = ignore;
-}
-
 std::string PackageServer::host() const
 {
     return "http://127.0.0.1:" + std::to_string(mPort);
@@ -217,18 +183,22 @@ std::vector<std::pair<int, double>> Recorder::events() const
     return mEvents;
 }
 
+namespace {
+
+RunContext withShortTimeouts(RunContext context)
+{
+    context.connectTimeout = 2s;
+    context.lowSpeedTime = 1s;
+    return context;
+}
+
+} // namespace
+
 int closedPort()
 {
-    // Bound and closed without listening: connecting is refused.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), length), 0);
-    EXPECT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length), 0);
-    ::close(fd);
-    return ntohs(address.sin_port);
+    // Closed with the server: connecting is refused.
+    const PackageServer server;
+    return std::stoi(server.host().substr(server.host().rfind(':') + 1));
 }
 
 RunContext testContext(const std::string& installPath, const std::string& workFolder)
@@ -240,9 +210,7 @@ RunContext testContext(const std::string& installPath, const std::string& workFo
         context.installPath = installPath;
         context.installPathFound = true;
     }
-    context.connectTimeout = std::chrono::seconds(2);
-    context.lowSpeedTime = std::chrono::seconds(1);
-    return context;
+    return withShortTimeouts(context);
 }
 
 struct OwnRun::Objects {
@@ -257,20 +225,9 @@ struct OwnRun::Objects {
     Registration<WrenhopManager> managerRegistration{manager};
 };
 
-namespace {
-
-RunContext ownRunContext(const std::string& scratch)
-{
-    RunContext context = RunContext::forFolders(scratch + "/temp/", scratch + "/appdata", scratch + "/install/package");
-    context.connectTimeout = std::chrono::seconds(2);
-    context.lowSpeedTime = std::chrono::seconds(1);
-    return context;
-}
-
-} // namespace
-
 OwnRun::OwnRun()
-    : mContext(ownRunContext(scratch.path()))
+    : mContext(withShortTimeouts(RunContext::forFolders(scratch.file("temp/"), scratch.file("appdata"),
+                                                        scratch.file("install/package"))))
 {
     // The run lock in TEMP, and the restarted stand-in's record.
     for (const std::string& folder : {mContext.appDataFolder, scratch.file("temp")})
@@ -325,11 +282,11 @@ std::string sha256Hex(const std::string& bytes)
 std::string manifestXml(const Manifest& m)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<update>\n"
-           "  <release><version>" + m.version + "</version><date>2026-11-30</date></release>\n"
+           "  <release><version>2.2.0</version><date>2026-11-30</date></release>\n"
            "  <packages><package>\n"
            "    <name>" + m.package + "</name><hash>" + m.hash + "</hash>\n"
            "    <host>" + m.host + "</host><source>" + m.source + "</source>\n"
-           "    <platform>" + m.packagePlatform + "</platform><size>" + m.size + "</size>\n"
+           "    <platform>windows</platform><size>" + m.size + "</size>\n"
            "  </package></packages>\n"
            "  <install><file>\n"
            "    <name>Cartaline</name><package>" + m.package + "</package><target></target>\n"
@@ -495,7 +452,6 @@ Program::Program(const Sandbox& sandbox, const std::vector<std::string>& args, c
 
 bool Program::waitForLog(const std::string& text, int times, std::size_t after)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     const auto logged = [&] {
         const std::string log = mSandbox.logText();
         int found = 0;
@@ -503,19 +459,14 @@ bool Program::waitForLog(const std::string& text, int times, std::size_t after)
             ++found;
         return found >= times;
     };
-    while (!logged()) {
-        if (!running() || std::chrono::steady_clock::now() > deadline)
-            return logged();
-        process.waitForFinished(20);
-    }
-    return true;
+    waitUntil([&] { return !running() || logged(); }, 60000);
+    return logged();
 }
 
 int Program::waitForExit()
 {
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return process.exitCode();
+    const bool exited = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return exited ? process.exitCode() : -1;
 }
 
 void Program::end()

@@ -37,22 +37,17 @@ namespace enginetest {
 //   /goto/<url>     a redirect to the URL
 //   /drop P         announces the whole length, sends a tenth, hangs up
 //   /stall P        announces the whole length, sends a tenth, stalls
-//   /nolength P     chunked, without a length
-//   /trickle P      in steps of a tenth, one write each
 //   /slow P         2 bytes every 50 ms
 class PackageServer
 {
 public:
     PackageServer();
     ~PackageServer();
-    PackageServer(const PackageServer&) = delete;
-    PackageServer& operator=(const PackageServer&) = delete;
 
     // With an ETag made from the bytes.
     void put(const std::string& path, std::string bytes, int status = 200);
     // The next answer for the path hangs up after that many body bytes.
     void dropNext(const std::string& path, std::size_t after);
-    void ignoreRanges(bool ignore);
     std::string host() const; // "http://127.0.0.1:<port>"
     int requests(const std::string& path) const;
     // A header of the last request; empty when it had none.
@@ -74,7 +69,6 @@ private:
     std::map<std::string, Answer> mAnswers;
     std::map<std::string, int> mRequests;
     std::map<std::string, std::size_t> mDrops;
-    bool mIgnoreRanges = false;
     std::map<std::string, std::string> mLastHeaders;
 };
 
@@ -131,8 +125,6 @@ std::string sha1Hex(const std::string& bytes);
 std::string sha256Hex(const std::string& bytes);
 
 struct Manifest {
-    std::string version = "2.2.0";
-    std::string packagePlatform = "windows";
     std::string host;
     std::string source = "/files/update_win.zip";
     std::string hash;
@@ -167,8 +159,6 @@ class LogTail
 public:
     LogTail();
     ~LogTail();
-    LogTail(const LogTail&) = delete;
-    LogTail& operator=(const LogTail&) = delete;
     std::string text() const;
 };
 
