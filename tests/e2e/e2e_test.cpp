@@ -98,10 +98,10 @@ TEST_P(Outcomes, EndsAsExpected)
 INSTANTIATE_TEST_SUITE_P(
     Program, Outcomes,
     ::testing::Values(
-        Outcome{"ArchivePackageWithExtraArgument", {"Cartaline", "2.1.0", "0", "extra"}, "startUnZip success", false, 1},
+        Outcome{"ExtraArgument", {"Cartaline", "2.1.0", "0", "extra"}, "startUnZip success", false, 1},
         Outcome{"ReadOnlyInstallation", kNormal, "exit onStateMachine (state:13)", true, 1, true},
         Outcome{"TuningMode", kTuning, "Wrenhop UI/UX tuning start", true, 0},
-        Outcome{"NoArguments", {}, kRefusal, false, 0}, Outcome{"TooFewArguments", {"Cartaline", "1"}, kRefusal, false, 0},
+        Outcome{"NoArgs", {}, kRefusal, false, 0}, Outcome{"TooFewArgs", {"Cartaline", "1"}, kRefusal, false, 0},
         Outcome{"OtherCaller", {"cartaline", "1", "0"}, kRefusal, false, 0}),
     [](const ::testing::TestParamInfo<Outcome>& info) { return info.param.name; });
 
