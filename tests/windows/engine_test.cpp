@@ -4,7 +4,6 @@
 // WRENHOP_TEST_SERVED), installation with the Win32 file calls, and the
 // restart. Each case installs into a scratch folder of its own.
 #include "fileutils.h"
-#include "hasher.h"
 #include "processutils.h"
 #include "testplatform.h"
 #include "wrenhopservice.h"
@@ -12,65 +11,41 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <utility>
-#include <vector>
 
 #include <windows.h>
 
 namespace fs = std::filesystem;
 using namespace wrenhop::service;
-using namespace std::chrono_literals;
-using testplatform::readFile;
-using testplatform::ScratchDir;
-using testplatform::writeFile;
+using namespace testplatform;
 
 namespace {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-std::string sha1Hex(const std::string& bytes)
-{
-    Hasher hasher(HashAlgorithm::Sha1);
-    hasher.update(bytes);
-    return hasher.hexDigest();
-}
-
 // Entries are written as named, "../" included.
 std::string zipBytes(const Entries& entries)
 {
     const ScratchDir dir;
-    const std::string path = dir.file("archive.zip");
-    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
-    EXPECT_NE(zip, nullptr);
+    zipFile zip = zipOpen64(dir.file("archive.zip").c_str(), APPEND_STATUS_CREATE);
     for (const auto& [name, data] : entries) {
-        const zip_fileinfo info = {};
-        EXPECT_EQ(zipOpenNewFileInZip64(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                        Z_DEFAULT_COMPRESSION, 0),
-                  ZIP_OK);
-        EXPECT_EQ(zipWriteInFileInZip(zip, data.data(), static_cast<unsigned>(data.size())), ZIP_OK);
-        EXPECT_EQ(zipCloseFileInZip(zip), ZIP_OK);
+        zipOpenNewFileInZip64(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                              Z_DEFAULT_COMPRESSION, 0);
+        zipWriteInFileInZip(zip, data.data(), static_cast<unsigned>(data.size()));
+        zipCloseFileInZip(zip);
     }
-    EXPECT_EQ(zipClose(zip, nullptr), ZIP_OK);
-    return readFile(path);
+    zipClose(zip, nullptr);
+    return readFile(dir.file("archive.zip"));
 }
 
 // A service of the process's folders installing into installPath, which has
-// read the manifest for a package (none: a plain file) at the source.
-std::unique_ptr<WrenhopService> serviceFor(const std::string& installPath, const std::string& package = "update_win",
-                                           const std::string& source = "/x.zip", const std::string& hash = {},
+// read the manifest for a package (none: a plain file) at the source of the
+// stage's server.
+std::unique_ptr<WrenhopService> serviceFor(const std::string& installPath, const std::string& package,
+                                           const std::string& source, const std::string& hash = {},
                                            std::size_t size = 1)
 {
     RunContext context = RunContext::ofProcess();
@@ -78,53 +53,39 @@ std::unique_ptr<WrenhopService> serviceFor(const std::string& installPath, const
     context.installPathFound = true;
     auto service = std::make_unique<WrenhopService>(context);
     writeFile(service->getDownloadDirPath() + "/packageInfo.xml",
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<update>\r\n"
-              "  <release><version>2.2.0</version><date>2026-11-30</date></release>\r\n"
-              "  <packages><package>\r\n"
-              "    <name>" + package + "</name><hash>" + hash + "</hash>\r\n"
-              "    <host>" + environment("WRENHOP_TEST_HTTP") + "</host><source>" + source + "</source>\r\n"
-              "    <platform>windows</platform><size>" + std::to_string(size) + "</size>\r\n"
-              "  </package></packages>\r\n"
-              "  <install><file>\r\n"
-              "    <name>Cartaline</name><package>" + package + "</package><target></target>\r\n"
-              "    <exec>Cartaline.exe</exec><platform>windows</platform>\r\n"
-              "    <permissions>0755</permissions><is-main-binary>true</is-main-binary>\r\n"
-              "  </file></install>\r\n</update>\r\n");
+              "<update><packages><package><name>" + package + "</name><hash>" + hash + "</hash><host>"
+                  + std::getenv("WRENHOP_TEST_HTTP") + "</host><source>" + source + "</source><platform>windows"
+                  "</platform><size>" + std::to_string(size) + "</size></package></packages><install><file><name>"
+                  "Cartaline</name><package>" + package + "</package><exec>Cartaline.exe</exec><platform>windows"
+                  "</platform><is-main-binary>true</is-main-binary></file></install></update>");
     service->initialize();
-    EXPECT_TRUE(service->findScriptPackageFromXml());
-    EXPECT_TRUE(service->findScriptFileFromXml());
+    EXPECT_TRUE(service->findScriptPackageFromXml() && service->findScriptFileFromXml());
     return service;
 }
 
-// The states the service reports, but progress.
-class Recorder : public IWrenhopService
-{
-public:
+// The states the service reports, but progress; read once its workers have
+// been joined.
+struct Recorder : IWrenhopService {
     void onStateChanged(const int& state, double) override
     {
-        const std::lock_guard<std::mutex> lock(mutex);
         if (state != STATE_DOWNLOAD_PROGRESS && state != STATE_INSTALL_PROGRESS)
             states.push_back(state);
     }
-
-    std::mutex mutex;
     std::vector<int> states;
 };
 
-enum class Served { Archive, PlainFile, Missing, WrongSize, WrongHash, Corrupt, ZipSlip };
-enum class Target { Plain, ReadOnly, HeldOpen };
-
+// The name says what differs from the archive of kUpdate, served and
+// installed into an installation of plain files.
 struct Case {
     const char* name;
-    Served served;
-    Target target;
     std::vector<int> states;
-    bool replaced;
 };
 
 const std::vector<int> kInstalled{STATE_DOWNLOAD_COMPLETE, STATE_INSTALL_COMPLETE};
 const std::vector<int> kInstallFailed{STATE_DOWNLOAD_COMPLETE, STATE_UPDATE_FAIL_RETRY};
-const Entries kUpdate{{"package/Cartaline.exe", "new exe"}, {"package/data/old.txt", "new\r\n"}};
+// The stand-in (standin.cpp) records how it was started.
+const std::string kNewExe = readFile(WRENHOP_STANDIN);
+const Entries kUpdate{{"package/Cartaline.exe", kNewExe}, {"package/data/old.txt", "new\r\n"}};
 
 class Engine : public testing::TestWithParam<Case> {};
 
@@ -132,107 +93,85 @@ class Engine : public testing::TestWithParam<Case> {};
 // run's own.
 TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
 {
-    const Case& c = GetParam();
+    const std::string twist = GetParam().name;
     fs::remove_all(fs::u8path(DOWNLOAD_DIR_PATH()));
     const ScratchDir install;
     writeFile(install.file("package/Cartaline.exe"), "old exe");
     writeFile(install.file("package/data/old.txt"), "old data");
-    std::string bytes = c.served == Served::PlainFile ? "new exe"
-        : c.served == Served::ZipSlip ? zipBytes({{"package/Cartaline.exe", "new exe"}, {"../escaped.txt", "out"}})
-                                      : zipBytes(kUpdate);
-    if (c.served == Served::Corrupt)
+    const bool plain = twist == "plain";
+    std::string bytes = plain ? kNewExe
+        : twist == "slip"     ? zipBytes({{"package/Cartaline.exe", "new exe"}, {"../escaped.txt", "out"}})
+                              : zipBytes(kUpdate);
+    if (twist == "corrupt")
         bytes.replace(bytes.size() / 2, 8, "garbage!");
-    const std::string name = std::string(c.name) + (c.served == Served::PlainFile ? ".exe" : ".zip");
-    if (c.served != Served::Missing)
-        writeFile(environment("WRENHOP_TEST_SERVED") + "/" + name, bytes);
+    const std::string name = twist + (plain ? ".exe" : ".zip");
+    if (twist != "missing")
+        writeFile(std::getenv("WRENHOP_TEST_SERVED") + ("/" + name), bytes);
     Recorder listener;
-    const auto service =
-        serviceFor(install.path(), c.served == Served::PlainFile ? "" : "update_win", "/" + name,
-                   sha1Hex(c.served == Served::WrongHash ? "other" : bytes), bytes.size() + (c.served == Served::WrongSize));
+    // The hashers' digests are checked by hasher_test; here a wrong one is refused.
+    const auto service = serviceFor(install.path(), plain ? "" : "update_win", "/" + name,
+                                    twist == "sha" ? std::string(40, '0') : "", bytes.size() + (twist == "size"));
     service->setListener(&listener);
     const std::string exe = install.file("package/Cartaline.exe");
-    if (c.target == Target::ReadOnly) {
-        ASSERT_TRUE(::SetFileAttributesW(fs::u8path(exe).c_str(), FILE_ATTRIBUTE_READONLY));
-    }
-    {
-        const ScratchDir holderFolder;
-        std::optional<testplatform::HeldChild> holder;
-        if (c.target == Target::HeldOpen) {
-            holder.emplace(WRENHOP_CHILD_HELPER, holderFolder.path(), exe);
-            ASSERT_TRUE(holder->running());
-        }
-        service->runDownloadThread();
-        ASSERT_TRUE(service->waitForWorkers(60s));
-        if (listener.states == std::vector<int>{STATE_DOWNLOAD_COMPLETE}) {
-            service->runInstallThread();
-            ASSERT_TRUE(service->waitForWorkers(60s));
-        }
-    }
+    ASSERT_TRUE(twist != "readonly" || ::SetFileAttributesW(fs::u8path(exe).c_str(), FILE_ATTRIBUTE_READONLY));
+    std::optional<HeldChild> holder;
+    ASSERT_TRUE(twist != "held" || holder.emplace(WRENHOP_CHILD_HELPER, DOWNLOAD_DIR_PATH(), exe).running());
+    service->runDownloadThread();
+    ASSERT_TRUE(service->waitForWorkers(std::chrono::minutes(1)));
+    // Also after a failed download: what it left must not get installed.
+    service->runInstallThread();
+    ASSERT_TRUE(service->waitForWorkers(std::chrono::minutes(1)));
+    holder.reset();
     // What the held file kept back goes at the next start.
     EXPECT_TRUE(recoverInstallation(install.path()));
 
-    EXPECT_EQ(listener.states, c.states);
-    EXPECT_EQ(readFile(exe), c.replaced ? "new exe" : "old exe");
-    EXPECT_EQ(readFile(install.file("package/data/old.txt")),
-              c.replaced && c.served != Served::PlainFile ? "new\r\n" : "old data");
+    EXPECT_EQ(listener.states, GetParam().states);
+    const bool replaced = GetParam().states == kInstalled;
+    EXPECT_EQ(readFile(exe), replaced ? kNewExe : "old exe");
+    EXPECT_EQ(readFile(install.file("package/data/old.txt")), replaced && !plain ? "new\r\n" : "old data");
     EXPECT_FALSE(fs::exists(fs::u8path(install.path() + "/../escaped.txt")));
-    std::vector<std::string> left;
-    for (const auto& entry : fs::recursive_directory_iterator(fs::u8path(install.path())))
-        left.push_back(fs::relative(entry.path(), fs::u8path(install.path())).generic_u8string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"package", "package/Cartaline.exe", "package/data",
-                                               "package/data/old.txt"}));
-    ::SetFileAttributesW(fs::u8path(exe).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(tree(install.path()),
+              (std::vector<std::string>{"package/", "package/Cartaline.exe", "package/data/", "package/data/old.txt"}));
+    EXPECT_TRUE(!replaced || service->restartCartaline());
+    EXPECT_TRUE(!replaced || eventually([&] { return readFile(install.file("package/started.txt")) == "Wrenhop\n"; }));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, Engine,
-    testing::Values(Case{"archive", Served::Archive, Target::Plain, kInstalled, true},
-                    Case{"plain", Served::PlainFile, Target::Plain, kInstalled, true},
-                    Case{"missing", Served::Missing, Target::Plain, {STATE_NO_NETWORK}, false},
-                    Case{"size", Served::WrongSize, Target::Plain, {STATE_UPDATE_FAIL_RETRY}, false},
-                    Case{"sha", Served::WrongHash, Target::Plain, {STATE_UPDATE_FAIL_RETRY}, false},
-                    Case{"corrupt", Served::Corrupt, Target::Plain, kInstallFailed, false},
-                    Case{"slip", Served::ZipSlip, Target::Plain, kInstallFailed, false},
-                    Case{"readonly", Served::Archive, Target::ReadOnly, kInstalled, true},
-                    Case{"held", Served::Archive, Target::HeldOpen, kInstallFailed, false}),
+    testing::Values(Case{"archive", kInstalled}, Case{"plain", kInstalled},
+                    Case{"missing", {STATE_NO_NETWORK, STATE_UPDATE_FAIL_RETRY}},
+                    Case{"size", {STATE_UPDATE_FAIL_RETRY, STATE_UPDATE_FAIL_RETRY}},
+                    Case{"sha", {STATE_UPDATE_FAIL_RETRY, STATE_UPDATE_FAIL_RETRY}}, Case{"corrupt", kInstallFailed},
+                    Case{"slip", kInstallFailed}, Case{"readonly", kInstalled}, Case{"held", kInstallFailed}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 const char* const kChildEnv = "WRENHOP_TEST_INSTALL_INTO";
 
-// The child of KilledSwap: installs the download that the parent left into
-// the folder it names, and is ended by the transaction at the step given.
-TEST(EngineChild, InstallsIntoTheNamedFolder)
-{
-    const std::string into = environment(kChildEnv);
-    if (into.empty())
-        GTEST_SKIP() << "runs only as the child of KilledSwap";
-    const std::string update = zipBytes(kUpdate);
-    const auto service = serviceFor(into, "update_win", "/killed.zip", sha1Hex(update), update.size());
-    service->runInstallThread();
-    EXPECT_TRUE(service->waitForWorkers(60s));
-}
-
 // Wherever the run ends, the next start leaves the old or the new
-// installation, whole, and nothing of its own.
+// installation, whole, and nothing of its own. The run is a child, this
+// program again, which installs the download left by the parent into the
+// folder it names and is ended by the transaction at the step given.
 TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
 {
+    if (const char* into = std::getenv(kChildEnv)) {
+        serviceFor(into, "update_win", "/killed.zip")->runInstallThread();
+        return;
+    }
     writeFile(DOWNLOAD_DIR_PATH() + "/killed.zip", zipBytes(kUpdate));
+    const std::string self = FileUtils::applicationDirectory() + "/engine_test.exe";
     int newInstallations = 0;
     for (int step = 1; step <= 12; ++step) {
         SCOPED_TRACE(step);
         const ScratchDir install;
         writeFile(install.file("package/Cartaline.exe"), "old exe");
         writeFile(install.file("package/data/old.txt"), "old data");
-        {
-            const testplatform::EnvironmentOverride into(kChildEnv, install.path());
-            const testplatform::EnvironmentOverride exitAt("WRENHOP_TEST_EXIT_AT_STEP", std::to_string(step));
-            EXPECT_EQ(ProcessUtils::runWindows(FileUtils::applicationDirectory() + "/engine_test.exe",
-                                               {"--gtest_filter=EngineChild.*"}, false),
-                      99);
-        }
+        // The recovery below takes no step of an installation: the variables
+        // reach the child only.
+        const EnvironmentOverride into(kChildEnv, install.path());
+        const EnvironmentOverride exitAt("WRENHOP_TEST_EXIT_AT_STEP", std::to_string(step));
+        EXPECT_EQ(ProcessUtils::runWindows(self, {"--gtest_filter=KilledSwap.*"}, false), 99);
         EXPECT_TRUE(recoverInstallation(install.path()));
-        const bool isNew = readFile(install.file("package/Cartaline.exe")) == "new exe";
+        const bool isNew = readFile(install.file("package/Cartaline.exe")) == kNewExe;
         newInstallations += isNew;
         EXPECT_EQ(readFile(install.file("package/data/old.txt")), isNew ? "new\r\n" : "old data");
         EXPECT_FALSE(fs::exists(fs::u8path(install.file(".wrenhop-update"))));
@@ -247,21 +186,6 @@ TEST(EngineFolders, ProgramFolderIsFoundWithForwardSlashes)
     const std::string folder = FileUtils::applicationDirectory();
     EXPECT_EQ(folder.find('\\'), std::string::npos) << folder;
     EXPECT_TRUE(fs::exists(fs::u8path(folder + "/engine_test.exe"))) << folder;
-}
-
-// The stand-in (standin.cpp) under Cartaline's name records how it was
-// started; a missing program is reported.
-TEST(EngineRestart, StartsTheInstalledProgramAndReportsAMissingOne)
-{
-    const ScratchDir install;
-    const auto service = serviceFor(install.path());
-    EXPECT_FALSE(service->restartCartaline());
-    fs::create_directories(fs::u8path(install.file("package")));
-    fs::copy_file(fs::u8path(WRENHOP_STANDIN), fs::u8path(install.file("package/Cartaline.exe")));
-    EXPECT_TRUE(service->restartCartaline());
-    const std::string record = install.file("package/started.txt");
-    EXPECT_TRUE(testplatform::eventually([&] { return fs::exists(fs::u8path(record)); }));
-    EXPECT_EQ(readFile(record), "Wrenhop\n");
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 
 #include "testplatform.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,14 +24,10 @@ inline std::string textFile(std::string text)
 }
 
 // The plain writeLog prints its lines.
-inline std::string loggedBy(const std::function<void()>& operation)
-{
-    return testplatform::printedBy(operation);
-}
+inline constexpr auto loggedBy = [](auto&& operation) { return testplatform::printedBy(operation); };
 
 struct RunResult {
     int exitCode = -1;
-    std::string out;
     std::string err;
 };
 

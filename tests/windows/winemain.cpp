@@ -5,10 +5,9 @@
 
 int main(int argc, char** argv)
 {
-    for (const char* name : {"TEMP", "APPDATA"}) {
+    for (const char* name : {"TEMP", "APPDATA"})
         if (const char* value = std::getenv((std::string("WRENHOP_TEST_") + name).c_str()))
             testplatform::setEnvironment(name, std::string(value));
-    }
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
