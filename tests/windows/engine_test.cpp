@@ -45,15 +45,14 @@ std::string zipBytes(const Entries& entries)
 // read the manifest for a package (none: a plain file) at the source of the
 // stage's server.
 std::unique_ptr<WrenhopService> serviceFor(const std::string& installPath, const std::string& package,
-                                           const std::string& source, const std::string& hash = {},
-                                           std::size_t size = 1)
+                                           const std::string& source, const std::string& sha = {}, std::size_t size = 1)
 {
     RunContext context = RunContext::ofProcess();
     context.installPath = installPath;
     context.installPathFound = true;
     auto service = std::make_unique<WrenhopService>(context);
     writeFile(service->getDownloadDirPath() + "/packageInfo.xml",
-              "<update><packages><package><hash>" + hash + "</hash><host>" + std::getenv("WRENHOP_TEST_HTTP")
+              "<update><packages><package><hash>" + sha + "</hash><host>" + std::getenv("WRENHOP_TEST_HTTP")
                   + "</host><source>" + source + "</source><platform>windows</platform><size>" + std::to_string(size)
                   + "</size></package></packages><install><file><package>" + package + "</package><exec>Cartaline.exe"
                   "</exec><platform>windows</platform><is-main-binary>true</is-main-binary></file></install></update>");
@@ -91,7 +90,6 @@ class Engine : public testing::TestWithParam<Case> {};
 TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
 {
     const std::string twist = GetParam().first;
-    fs::remove_all(fs::u8path(DOWNLOAD_DIR_PATH()));
     const ScratchDir install;
     writeFile(install.file("package/Cartaline.exe"), "old exe");
     writeFile(install.file("package/data/old.txt"), "old data");
