@@ -6,8 +6,6 @@
 // have the failure matrix.
 #include "appengine.h"
 #include "enginetestsupport.h"
-#include "filelock.h"
-#include "runlock.h"
 #include "scenecontroller.h"
 #include "startup.h"
 
@@ -28,7 +26,6 @@ namespace {
 
 const char* const kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 const std::vector<std::string> kNormal{"Cartaline", "2.1.0", "0"};
-const std::vector<std::string> kTuning{"Cartaline", "2.1.0", "1"};
 const char* const kRefusal = "[LOG_ERROR]main not executed by Cartaline\n";
 
 struct Outcome {
@@ -54,8 +51,7 @@ int runStartupHere(const char* mode)
 // A run ends with exit code 0 or stops at the notice that waits for the user,
 // leaves its result line and keeps the installation whole. The read-only
 // installation is run by the unprivileged user, who may write its log only.
-// A command line not from Cartaline is refused, but Cartaline's folder is
-// made before anything else.
+// A command line not from Cartaline is refused.
 TEST_P(Outcomes, EndsAsExpected)
 {
     const Outcome& outcome = GetParam();
@@ -91,7 +87,6 @@ TEST_P(Outcomes, EndsAsExpected)
     const std::string restart = testsupport::readFile(sandbox.path("restart.record"));
     EXPECT_EQ(restart.find("args: 1\narg: Wrenhop\nend\n") != std::string::npos, updated) << restart;
     EXPECT_EQ(fs::exists(sandbox.path("temp/CaL")), !updated);
-    EXPECT_TRUE(fs::is_directory(sandbox.path("appdata/Cartaline")));
     EXPECT_EQ(server.requests(manifest.source), outcome.requests);
 }
 
@@ -100,14 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Outcome{"ExtraArgument", {"Cartaline", "2.1.0", "0", "extra"}, "startUnZip success", false, 1},
         Outcome{"ReadOnlyInstallation", kNormal, "exit onStateMachine (state:13)", true, 1, true},
-        Outcome{"TuningMode", kTuning, "Wrenhop UI/UX tuning start", true, 0},
-        Outcome{"NoArgs", {}, kRefusal, false, 0}, Outcome{"TooFewArgs", {"Cartaline", "1"}, kRefusal, false, 0},
+        Outcome{"TuningMode", {"Cartaline", "2.1.0", "1"}, "Wrenhop UI/UX tuning start", true, 0},
+        Outcome{"TooFewArgs", {"Cartaline", "1"}, kRefusal, false, 0},
         Outcome{"OtherCaller", {"cartaline", "1", "0"}, kRefusal, false, 0}),
     [](const ::testing::TestParamInfo<Outcome>& info) { return info.param.name; });
 
 // While one run waits at its notice, a second start changes nothing and
-// leaves at once; the tuning mode is let through; the lock of a run that
-// crashed blocks nothing.
+// leaves at once; the lock of a run that crashed blocks nothing.
 TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
 {
     Manifest manifest;
@@ -121,29 +115,9 @@ TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
     Program first(sandbox, kNormal);
     ASSERT_TRUE(first.waitForLog("exit onStateMachine (state:12)")) << sandbox.logText();
     EXPECT_EQ(Program(sandbox, kNormal).waitForExit(), 0);
-    // The lock in TEMP alone keeps one run per user: the work folder is shared.
-    EXPECT_FALSE(UpdateRunLocks(sandbox.path("temp/"), sandbox.path("elsewhere")).acquire());
-    EXPECT_TRUE(Program(sandbox, kTuning).waitForLog("Wrenhop UI/UX tuning start"));
     first.end();
     EXPECT_TRUE(Program(sandbox, kNormal).waitForLog("exit onStateMachine (state:12)", 2)) << sandbox.logText();
     EXPECT_EQ(sandbox.resultLines().size(), 2u);
-}
-
-// The tuning mode starts without the locks, but its Retry starts a real
-// update: it quits while another user's run holds the installation. A lock
-// that cannot be taken at all stops nothing.
-TEST(Program, TuningRetryQuitsWhileAnotherRunHoldsTheInstallation)
-{
-    const OwnRun run;
-    const LogTail log;
-    fs::create_directories(run.install + "/log");
-    FileLock otherRun(run.install + "/log/Wrenhop.lock");
-    ASSERT_EQ(otherRun.tryLock(), FileLock::Result::Acquired);
-    QTimer::singleShot(0, [] { SceneController::getInstance()->sendRetryUpdate(); });
-    EXPECT_EQ(runStartupHere("1"), 0);
-    EXPECT_NE(log.text().find("another Wrenhop is updating Cartaline"), std::string::npos);
-    EXPECT_TRUE(stateTrace(log.text()).empty()) << log.text();
-    EXPECT_TRUE(UpdateRunLocks("", run.scratch.file("missing")).acquire());
 }
 
 // The program's start-up runs in this process; the Retry button of the
@@ -166,7 +140,6 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
         server.put(manifest.source, good);
         const QPointF centre = retry->mapToScene(QPointF(retry->width() / 2, retry->height() / 2));
         QTest::mouseClick(retry->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-        user.stop();
     });
     user.start(20);
 

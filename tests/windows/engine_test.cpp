@@ -32,8 +32,8 @@ std::string zipBytes(const Entries& entries)
     const ScratchDir dir;
     zipFile zip = zipOpen64(dir.file("archive.zip").c_str(), APPEND_STATUS_CREATE);
     for (const auto& [name, data] : entries) {
-        zipOpenNewFileInZip64(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                              Z_DEFAULT_COMPRESSION, 0);
+        zipOpenNewFileInZip(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                            Z_DEFAULT_COMPRESSION);
         zipWriteInFileInZip(zip, data.data(), static_cast<unsigned>(data.size()));
         zipCloseFileInZip(zip);
     }
@@ -45,19 +45,17 @@ std::string zipBytes(const Entries& entries)
 // read the manifest for a package (none: a plain file) at the source of the
 // stage's server.
 std::unique_ptr<WrenhopService> serviceFor(const std::string& installPath, const std::string& package,
-                                           const std::string& source, const std::string& hash = {},
-                                           std::size_t size = 1)
+                                           const std::string& source, const std::string& sha = {}, std::size_t size = 1)
 {
     RunContext context = RunContext::ofProcess();
     context.installPath = installPath;
     context.installPathFound = true;
     auto service = std::make_unique<WrenhopService>(context);
     writeFile(service->getDownloadDirPath() + "/packageInfo.xml",
-              "<update><packages><package><name>" + package + "</name><hash>" + hash + "</hash><host>"
-                  + std::getenv("WRENHOP_TEST_HTTP") + "</host><source>" + source + "</source><platform>windows"
-                  "</platform><size>" + std::to_string(size) + "</size></package></packages><install><file><name>"
-                  "Cartaline</name><package>" + package + "</package><exec>Cartaline.exe</exec><platform>windows"
-                  "</platform><is-main-binary>true</is-main-binary></file></install></update>");
+              "<update><packages><package><hash>" + sha + "</hash><host>" + std::getenv("WRENHOP_TEST_HTTP")
+                  + "</host><source>" + source + "</source><platform>windows</platform><size>" + std::to_string(size)
+                  + "</size></package></packages><install><file><package>" + package + "</package><exec>Cartaline.exe"
+                  "</exec><platform>windows</platform><is-main-binary>true</is-main-binary></file></install></update>");
     service->initialize();
     EXPECT_TRUE(service->findScriptPackageFromXml() && service->findScriptFileFromXml());
     return service;
@@ -75,14 +73,12 @@ struct Recorder : IWrenhopService {
 };
 
 // The name says what differs from the archive of kUpdate, served and
-// installed into an installation of plain files.
-struct Case {
-    const char* name;
-    std::vector<int> states;
-};
+// installed into an installation of plain files; the states reported.
+using Case = std::pair<const char*, std::vector<int>>;
 
 const std::vector<int> kInstalled{STATE_DOWNLOAD_COMPLETE, STATE_INSTALL_COMPLETE};
 const std::vector<int> kInstallFailed{STATE_DOWNLOAD_COMPLETE, STATE_UPDATE_FAIL_RETRY};
+const std::vector<int> kDownloadFailed{STATE_UPDATE_FAIL_RETRY, STATE_UPDATE_FAIL_RETRY};
 // The stand-in (standin.cpp) records how it was started.
 const std::string kNewExe = readFile(WRENHOP_STANDIN);
 const Entries kUpdate{{"package/Cartaline.exe", kNewExe}, {"package/data/old.txt", "new\r\n"}};
@@ -93,8 +89,7 @@ class Engine : public testing::TestWithParam<Case> {};
 // run's own.
 TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
 {
-    const std::string twist = GetParam().name;
-    fs::remove_all(fs::u8path(DOWNLOAD_DIR_PATH()));
+    const std::string twist = GetParam().first;
     const ScratchDir install;
     writeFile(install.file("package/Cartaline.exe"), "old exe");
     writeFile(install.file("package/data/old.txt"), "old data");
@@ -125,8 +120,8 @@ TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
     // What the held file kept back goes at the next start.
     EXPECT_TRUE(recoverInstallation(install.path()));
 
-    EXPECT_EQ(listener.states, GetParam().states);
-    const bool replaced = GetParam().states == kInstalled;
+    EXPECT_EQ(listener.states, GetParam().second);
+    const bool replaced = GetParam().second == kInstalled;
     EXPECT_EQ(readFile(exe), replaced ? kNewExe : "old exe");
     EXPECT_EQ(readFile(install.file("package/data/old.txt")), replaced && !plain ? "new\r\n" : "old data");
     EXPECT_FALSE(fs::exists(fs::u8path(install.path() + "/../escaped.txt")));
@@ -139,11 +134,10 @@ TEST_P(Engine, EndsAsExpectedAndLeavesTheInstallationWhole)
 INSTANTIATE_TEST_SUITE_P(
     Runs, Engine,
     testing::Values(Case{"archive", kInstalled}, Case{"plain", kInstalled},
-                    Case{"missing", {STATE_NO_NETWORK, STATE_UPDATE_FAIL_RETRY}},
-                    Case{"size", {STATE_UPDATE_FAIL_RETRY, STATE_UPDATE_FAIL_RETRY}},
-                    Case{"sha", {STATE_UPDATE_FAIL_RETRY, STATE_UPDATE_FAIL_RETRY}}, Case{"corrupt", kInstallFailed},
-                    Case{"slip", kInstallFailed}, Case{"readonly", kInstalled}, Case{"held", kInstallFailed}),
-    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+                    Case{"missing", {STATE_NO_NETWORK, STATE_UPDATE_FAIL_RETRY}}, Case{"size", kDownloadFailed},
+                    Case{"sha", kDownloadFailed}, Case{"corrupt", kInstallFailed}, Case{"slip", kInstallFailed},
+                    Case{"readonly", kInstalled}, Case{"held", kInstallFailed}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.first); });
 
 const char* const kChildEnv = "WRENHOP_TEST_INSTALL_INTO";
 
@@ -158,10 +152,11 @@ TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
         return;
     }
     writeFile(DOWNLOAD_DIR_PATH() + "/killed.zip", zipBytes(kUpdate));
+    // The program's folder comes with forward slashes.
     const std::string self = FileUtils::applicationDirectory() + "/engine_test.exe";
+    ASSERT_EQ(self.find('\\'), std::string::npos) << self;
     int newInstallations = 0;
     for (int step = 1; step <= 12; ++step) {
-        SCOPED_TRACE(step);
         const ScratchDir install;
         writeFile(install.file("package/Cartaline.exe"), "old exe");
         writeFile(install.file("package/data/old.txt"), "old data");
@@ -169,23 +164,14 @@ TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
         // reach the child only.
         const EnvironmentOverride into(kChildEnv, install.path());
         const EnvironmentOverride exitAt("WRENHOP_TEST_EXIT_AT_STEP", std::to_string(step));
-        EXPECT_EQ(ProcessUtils::runWindows(self, {"--gtest_filter=KilledSwap.*"}, false), 99);
+        EXPECT_EQ(ProcessUtils::runWindows(self, {"--gtest_filter=KilledSwap.*"}, false), 99) << "step " << step;
         EXPECT_TRUE(recoverInstallation(install.path()));
         const bool isNew = readFile(install.file("package/Cartaline.exe")) == kNewExe;
         newInstallations += isNew;
         EXPECT_EQ(readFile(install.file("package/data/old.txt")), isNew ? "new\r\n" : "old data");
-        EXPECT_FALSE(fs::exists(fs::u8path(install.file(".wrenhop-update"))));
     }
     // The cut fell both before and after the commit.
-    EXPECT_GT(newInstallations, 0);
-    EXPECT_LT(newInstallations, 12);
-}
-
-TEST(EngineFolders, ProgramFolderIsFoundWithForwardSlashes)
-{
-    const std::string folder = FileUtils::applicationDirectory();
-    EXPECT_EQ(folder.find('\\'), std::string::npos) << folder;
-    EXPECT_TRUE(fs::exists(fs::u8path(folder + "/engine_test.exe"))) << folder;
+    EXPECT_TRUE(newInstallations > 0 && newInstallations < 12) << newInstallations;
 }
 
 } // namespace
