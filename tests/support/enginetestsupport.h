@@ -200,7 +200,7 @@ private:
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
 
 // The program's log files, and "run N" / "exit N" for each state machine
-// line of a log, in order.
+// line of a log but the download's progress (3), in order.
 std::string logText();
 std::vector<std::string> stateTrace(const std::string& log = logText());
 
