@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
 {
     Manifest manifest;
-    manifest.host = "http://127.0.0.1:" + std::to_string(closedPort());
+    manifest.host = PackageServer().host(); // closed with the server: connecting is refused
     const Sandbox sandbox(WRENHOP_EXECUTABLE);
     testsupport::writeFile(sandbox.path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
 

@@ -155,13 +155,6 @@ std::vector<std::pair<int, double>> Recorder::events() const
     return mEvents;
 }
 
-int closedPort()
-{
-    // Closed with the server: connecting is refused.
-    const PackageServer server;
-    return std::stoi(server.host().substr(server.host().rfind(':') + 1));
-}
-
 RunContext testContext(const std::string& installPath, const std::string& workFolder, RunContext context)
 {
     if (!workFolder.empty())
@@ -208,7 +201,7 @@ WrenhopManager& OwnRun::manager()
     return mObjects->manager;
 }
 
-std::string zipBytes(const Entries& entries, int badCrcEntry, std::size_t size, const std::string& comment)
+std::string zipBytes(const Entries& entries, int badCrcEntry, std::size_t size)
 {
     const testsupport::ScratchDir dir;
     const std::string path = dir.file("archive.zip");
@@ -226,10 +219,12 @@ std::string zipBytes(const Entries& entries, int badCrcEntry, std::size_t size, 
         const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(data.data()), length);
         EXPECT_EQ(bad ? zipCloseFileInZipRaw(zip, length, crc ^ 1) : zipCloseFileInZip(zip), ZIP_OK);
     }
-    EXPECT_EQ(zipClose(zip, comment.empty() ? nullptr : comment.c_str()), ZIP_OK);
-    const std::string bytes = testsupport::readFile(path);
-    // The archive's comment makes up the size.
-    return size > bytes.size() ? zipBytes(entries, badCrcEntry, 0, std::string(size - bytes.size(), '-')) : bytes;
+    EXPECT_EQ(zipClose(zip, nullptr), ZIP_OK);
+    std::string bytes = testsupport::readFile(path);
+    // An archive comment, whose length ends the archive, makes up the size.
+    const std::size_t comment = size > bytes.size() ? size - bytes.size() : 0;
+    bytes.replace(bytes.size() - 2, 2, {char(comment & 0xff), char(comment >> 8)});
+    return bytes + std::string(comment, '-');
 }
 
 std::string hashHex(const std::string& bytes, QCryptographicHash::Algorithm algorithm)
@@ -397,10 +392,9 @@ Program::Program(const Sandbox& sandbox, const std::vector<std::string>& args, c
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QString::fromStdString(sandbox.path("stderr.txt")), QIODevice::Append);
     std::vector<std::string> command{sandbox.install + "/package/Wrenhop"};
+    command.insert(command.end(), args.begin(), args.end());
     if (unprivileged)
         command = testsupport::unprivileged(command.front(), args);
-    else
-        command.insert(command.end(), args.begin(), args.end());
     QStringList arguments;
     for (auto it = command.begin() + 1; it != command.end(); ++it)
         arguments << QString::fromStdString(*it);

@@ -9,18 +9,13 @@
 
 #include <QCryptographicHash>
 #include <QProcess>
-#include <QStringList>
-
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 class WrenhopManager;
@@ -112,14 +107,10 @@ private:
     std::unique_ptr<Objects> mObjects;
 };
 
-// A port on 127.0.0.1 that nobody listens on.
-int closedPort();
-
 using Entries = std::vector<std::pair<std::string, std::string>>;
 // The entry at badCrcEntry is stored raw with a wrong CRC in its headers;
 // a comment makes the archive as large as size.
-std::string zipBytes(const Entries& entries, int badCrcEntry = -1, std::size_t size = 0,
-                     const std::string& comment = {});
+std::string zipBytes(const Entries& entries, int badCrcEntry = -1, std::size_t size = 0);
 std::string hashHex(const std::string& bytes, QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha1);
 
 struct Manifest {
