@@ -286,10 +286,8 @@ Snapshot snapshot(const std::string& root)
             continue;
         }
         const auto mode = static_cast<unsigned>(it->symlink_status().permissions());
-        if (it->is_directory())
-            result[relative + "/"] = {std::string(), mode};
-        else
-            result[relative] = {testsupport::readFile(it->path().string()), mode};
+        const bool folder = it->is_directory();
+        result[folder ? relative + "/" : relative] = {folder ? "" : testsupport::readFile(it->path().string()), mode};
     }
     return result;
 }
@@ -310,15 +308,13 @@ namespace {
 
 std::mutex tailMutex;
 std::string tailLines;
-bool tailing = false;
 QtMessageHandler previousHandler = nullptr;
 
 void captureLog(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     {
         const std::lock_guard<std::mutex> lock(tailMutex);
-        if (tailing)
-            tailLines += message.toStdString() + "\n";
+        tailLines += message.toStdString() + "\n";
     }
     if (previousHandler)
         previousHandler(type, context, message);
@@ -330,15 +326,12 @@ LogTail::LogTail()
 {
     const std::lock_guard<std::mutex> lock(tailMutex);
     tailLines.clear();
-    tailing = true;
     previousHandler = qInstallMessageHandler(captureLog);
 }
 
 LogTail::~LogTail()
 {
     qInstallMessageHandler(previousHandler);
-    const std::lock_guard<std::mutex> lock(tailMutex);
-    tailing = false;
 }
 
 std::string LogTail::text() const
