@@ -7,8 +7,6 @@
 #include "httpclient.h"
 #include "testsupport.h"
 
-#include <QByteArray>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -69,7 +67,6 @@ protected:
 
     std::string stored() const { return work.file("update_win.zip"); }
     std::string partial() const { return stored() + ".partial"; }
-    std::string record() const { return partial() + ".record"; }
     long files() const
     {
         const fs::directory_iterator folder(work.path());
@@ -229,10 +226,10 @@ TEST_P(Resume, AsksForTheRestOnlyWhenItIsTheSameFile)
     const std::string etag = '"' + enginetest::hashHex(body).substr(0, 16) + '"'; // the test server's
 
     const std::string between = c.name;
-    const std::string expected = between == "FileChangedOnServer" ? QByteArray(1000, 'n').toStdString() : body;
+    const std::string expected = between == "FileChangedOnServer" ? std::string(1000, 'n') : body;
     server.put(source, expected, between == "RangeNotSatisfiable" ? 416 : 200);
     if (between == "RecordCorrupt")
-        writeFile(record(), "wrenhop-partial 1\n" + server.host() + source + "\nmany\n");
+        writeFile(partial() + ".record", "wrenhop-partial 1\n" + server.host() + source + "\nmany\n");
     if (between == "DamagedPartFailsTheHash")
         writeFile(partial(), std::string(400, 'x'));
     const std::string hash =
