@@ -7,18 +7,13 @@
 // an installation fails.
 #include "enginetestsupport.h"
 #include "scenecontroller.h"
-#include "testsupport.h"
 #include "wrenhopmanager.h"
-#include "wrenhopservice.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QSignalSpy>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -39,22 +34,11 @@ TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
     run.manager().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
     run.manager().onStateMachine(11, 0.0);
     EXPECT_EQ(testsupport::readFile(ERROR_LOG_FILE_PATH()).back(), '\n');
-    EXPECT_TRUE(resultLinesAre(lines(), {"[E:1,T:#,PS:99,ED:1000]", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]",
-                                         "[D:1 ,T:#,LNV:]", "[d:1,T:#,LOV:,LNV:]",
-                                         "[E:2,T:#,LOV:2,1_,LNV:_x_,FP:]",
-                                         "[E:2,T:#,LOV:2.1.0_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"}));
+    EXPECT_EQ(resultLines(), (std::vector<std::string>{
+                                 "[E:1,T:#,PS:99,ED:1000]", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]",
+                                 "[D:1 ,T:#,LNV:]", "[d:1,T:#,LOV:,LNV:]", "[E:2,T:#,LOV:2,1_,LNV:_x_,FP:]",
+                                 "[E:2,T:#,LOV:2.1.0_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"}));
 }
-
-TEST(ResultLog, ThatCannotBeOpenedLosesOnlyTheLine)
-{
-    OwnRun run;
-    // A folder where the file should be: the open fails on every platform.
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ERROR_LOG_FILE_PATH())));
-    run.manager().onStateMachine(12, 0.0);
-    EXPECT_EQ(SceneController::getInstance()->getSceneQmlUrl().toStdString(), "qrc:/qml/Noti_NoNetworkConnection.qml");
-}
-
-using Trace = std::vector<std::string>;
 
 const QString kDownloading = QStringLiteral("qrc:/qml/Proc_Downloading.qml");
 const QString kInstalling = QStringLiteral("qrc:/qml/Proc_Installing.qml");
@@ -64,14 +48,9 @@ const char* const kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 struct RunCase {
     const char* name;
     QString scene; // where the run stops; the fail-and-retry notice is retried
-    Trace trace;   // without the download's progress reports (state 3)
+    std::vector<std::string> trace; // without the download's progress reports (state 3)
     const char* line; // the result line, "#" the time, "{url}" the package's address; "" none
 };
-
-void PrintTo(const RunCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class WholeRun : public testing::TestWithParam<RunCase>
 {
@@ -80,15 +59,11 @@ protected:
     void startRun()
     {
         // Direct connections: these run on the thread that emits.
-        const auto watch = [this](auto signal, auto record) {
-            QObject::connect(mScenes, signal, mScenes, [this, record] {
-                record();
+        for (const auto signal : {&SceneController::downloadProgressBarChanged,
+                                  &SceneController::installProgressBarChanged, &SceneController::sceneQmlUrlChanged})
+            QObject::connect(mScenes, signal, mScenes, [this] {
                 mOffGuiThread += QThread::currentThread() == QCoreApplication::instance()->thread() ? 0 : 1;
             }, Qt::DirectConnection);
-        };
-        watch(&SceneController::downloadProgressBarChanged, [this] { mDownloadBar.push_back(mScenes->getDownloadProgressBar()); });
-        watch(&SceneController::installProgressBarChanged, [this] { mInstallBar.push_back(mScenes->getInstallProgressBar()); });
-        watch(&SceneController::sceneQmlUrlChanged, [this] { mShown.push_back(mScenes->getSceneQmlUrl()); });
         mRun.manager().setCurrentVersionCartaline("2.1.0");
         mScenes->setRetryHook([this] { mRun.manager().onStateMachine(2, 0.0); });
         mScenes->setSceneQmlUrl(kDownloading);
@@ -103,10 +78,9 @@ protected:
         ASSERT_TRUE(mRun.manager().waitForWorkers(10s));
         // The last queued writes of the installation thread.
         waitUntil([this] { return mScenes->getInstallProgressBar() == 100; }, 5000);
-        EXPECT_EQ(mShown.back(), kInstalling);
-        EXPECT_TRUE(resultLinesAre(lines(), {kSuccessLine}));
+        EXPECT_EQ(mScenes->getSceneQmlUrl(), kInstalling);
+        EXPECT_EQ(resultLines(), std::vector<std::string>{kSuccessLine});
         const std::string record = testsupport::readFile(mRun.restartRecord());
-        EXPECT_NE(record.find("args: 1\narg: Wrenhop\nend\n"), std::string::npos) << record;
         EXPECT_EQ(record.find("end\n"), record.rfind("end\n")) << "started more than once:\n" << record;
         EXPECT_FALSE(std::filesystem::exists(wrenhop::service::DOWNLOAD_DIR_PATH()));
         EXPECT_EQ(snapshot(mRun.install), withEntries(mBefore, mEntries));
@@ -118,15 +92,9 @@ protected:
     const Snapshot mBefore = snapshot(mRun.install);
     PackageServer mServer;
     SceneController* mScenes = SceneController::getInstance();
-    std::vector<QString> mShown;
-    std::vector<int> mDownloadBar;
-    std::vector<int> mInstallBar;
     int mOffGuiThread = 0;
 };
 
-const Trace kSuccessTrace = {"run 2", "run 4", "run 5", "run 6", "exit 6",
-                             "run 7", "run 8", "run 9", "run 10", "exit 10"};
-const Trace kNoUpdateFileAtOnce = {"run 2", "run 11", "exit 11"};
 
 TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
 {
@@ -135,11 +103,7 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
     const std::string archive = zipBytes(mEntries);
     Manifest manifest = served(mServer, archive);
     if (name == "CutTransfer") {
-        manifest.source = "/drop" + manifest.source;
-    } else if (name == "WrongSha1") {
-        std::string wrong = archive;
-        wrong.back() ^= 1;
-        mServer.put(manifest.source, wrong);
+        mServer.dropNext(manifest.source, 100);
     } else if (name == "BadCrcUnchecked") {
         // Unchecked by the download: only the archive test can refuse it.
         manifest.hash.clear();
@@ -154,54 +118,37 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
 
     if (c.scene == kInstalling) {
         expectSuccess();
-        ASSERT_FALSE(mDownloadBar.empty());
-        EXPECT_EQ(mDownloadBar.front(), 0);
-        EXPECT_EQ(mDownloadBar.back(), 100);
-        EXPECT_TRUE(std::is_sorted(mDownloadBar.begin(), mDownloadBar.end()));
-        EXPECT_EQ(mInstallBar, (std::vector<int>{0, 100}));
     } else {
         ASSERT_TRUE(waitUntil([&] { return mScenes->getSceneQmlUrl() == c.scene; }) && mRun.manager().waitForWorkers(10s));
-        // The installing scene comes with the installation's progress.
-        std::vector<QString> shown{kDownloading, kInstalling, c.scene};
-        if (std::find(c.trace.begin(), c.trace.end(), "run 6") == c.trace.end())
-            shown.erase(shown.begin() + 1);
-        EXPECT_EQ(mShown, shown);
         std::string line = c.line;
         if (const auto at = line.find("{url}"); at != std::string::npos)
             line.replace(at, 5, mServer.host() + manifest.source);
-        EXPECT_TRUE(resultLinesAre(lines(), line.empty() ? std::vector<std::string>{} : std::vector{line}));
+        EXPECT_EQ(resultLines(), line.empty() ? std::vector<std::string>{} : std::vector{line});
         EXPECT_EQ(snapshot(mRun.install), mBefore);
         EXPECT_EQ(testsupport::readFile(mRun.restartRecord()), "");
     }
-    // How often the download reports its progress depends on the transfer's pace.
-    Trace trace = stateTrace(mLog.text());
-    const auto progress = [](const std::string& line) { return line == "run 3" || line == "exit 3"; };
-    trace.erase(std::remove_if(trace.begin(), trace.end(), progress), trace.end());
-    EXPECT_EQ(trace, c.trace);
+    EXPECT_EQ(stateTrace(mLog.text()), c.trace);
     EXPECT_EQ(mOffGuiThread, 0) << "a worker thread wrote the scene controller";
-    EXPECT_EQ(mServer.requests(manifest.source), c.trace == kNoUpdateFileAtOnce ? 0 : 1);
 
     if (c.scene == kFailRetry) {
         // Once the server has the right file, the retry succeeds.
         mServer.put(manifest.source, archive);
-        mShown.clear();
         mScenes->sendRetryUpdate();
         expectSuccess();
-        EXPECT_EQ(mShown.front(), kDownloading);
-        EXPECT_EQ(mServer.requests(manifest.source), 2);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, WholeRun,
     testing::Values(
-        RunCase{"ArchivePackage", kInstalling, kSuccessTrace, kSuccessLine},
+        RunCase{"ArchivePackage", kInstalling,
+                {"run 2", "run 4", "run 5", "run 6", "exit 6", "run 7", "run 8", "run 9", "run 10", "exit 10"},
+                kSuccessLine},
         RunCase{"CutTransfer", QStringLiteral("qrc:/qml/Noti_NoNetworkConnection.qml"),
                 {"run 2", "run 12", "exit 12"}, "[E:1,T:#,PS:99,ED:1000]"},
-        RunCase{"WrongSha1", kFailRetry, {"run 2", "run 13", "exit 13"}, ""},
         RunCase{"BadCrcUnchecked", kFailRetry,
                 {"run 2", "run 4", "run 5", "run 6", "exit 6", "run 13", "exit 13"}, ""},
-        RunCase{"NoManifest", QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"), kNoUpdateFileAtOnce,
+        RunCase{"NoManifest", QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"), {"run 2", "run 11", "exit 11"},
                 "[E:2,T:#,LOV:2.1.0,LNV:,ED:404,FP:]"},
         RunCase{"NoWindowsFile", QStringLiteral("qrc:/qml/Noti_NoUpdateFile.qml"),
                 {"run 2", "run 4", "run 5", "run 11", "exit 11"},

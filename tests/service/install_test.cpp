@@ -7,16 +7,10 @@
 #include "httpclient.h"
 #include "testsupport.h"
 
-#include <QByteArray>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
-#include <iostream>
-#include <regex>
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace wrenhop::service;
@@ -32,9 +26,6 @@ namespace {
 const Entries kUpdate{{"package/Cartaline.exe", "new exe"},
                       {"package/data/old.txt", "new data"},
                       {"package/fresh/deeper/new.txt", "brand new"}};
-// The child's installation and work folder.
-const char* const kChildInstall = "WRENHOP_TEST_INSTALL_INTO";
-const char* const kChildWork = "WRENHOP_TEST_WORK_FOLDER";
 
 class Engine : public testing::Test {
 protected:
@@ -76,7 +67,6 @@ protected:
 
     std::string stored() const { return work.file("update_win.zip"); }
     std::string partial() const { return stored() + ".partial"; }
-    std::string record() const { return partial() + ".record"; }
     long files() const
     {
         const fs::directory_iterator folder(work.path());
@@ -97,22 +87,16 @@ struct Case {
     // Below the test server ("#drop": hung up after 300 bytes), or a URL of
     // another scheme.
     const char* source;
-    const char* hash; // "{sha1}", "{SHA1}" and "{sha256}" stand for the package's
+    const char* hash; // "{sha1}" and "{sha256}" stand for the package's
     const char* size;
     int state;        // the last one reported
     Entries entries = {};        // served zipped at the source instead
     const char* raw = nullptr;   // served as it is at the source instead
     const char* exec = "Cartaline.exe";
     const char* package = "update_win";
-    // "link": package/data is a link to a copy outside; "file": a plain file
-    // where the transaction's folder goes.
+    // "link": package/data is a link to a copy outside.
     const char* tweak = "";
 };
-
-void PrintTo(const Case& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 // The installation refuses the package and changes nothing.
 Case refused(const char* name, const Entries& entries, const char* exec = "Cartaline.exe", const char* tweak = "")
@@ -132,10 +116,9 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
     if (served != body)
         server.put(c.source, served);
     std::string hash = c.hash;
-    const std::string sha1 = enginetest::sha1Hex(served);
-    for (const auto& [mark, value] : {std::pair{"{sha1}", sha1},
-                                      {"{SHA1}", QByteArray::fromStdString(sha1).toUpper().toStdString()},
-                                      {"{sha256}", enginetest::sha256Hex(served)}}) {
+    const std::string sha1 = enginetest::hashHex(served);
+    for (const auto& [mark, value] :
+         {std::pair{"{sha1}", sha1}, {"{sha256}", enginetest::hashHex(served, QCryptographicHash::Sha256)}}) {
         if (const auto at = hash.find(mark); at != std::string::npos)
             hash.replace(at, std::string(mark).size(), value);
     }
@@ -158,8 +141,6 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
         fs::remove_all(install.file("package/data"));
         fs::create_directory_symlink(outside.path(), install.file("package/data"));
     }
-    if (tweak == "file")
-        writeFile(install.file(".wrenhop-update"), "wrenhop-journal 1\n");
     const enginetest::Snapshot before = snapshot(install.path());
     const enginetest::Snapshot outsideBefore = snapshot(outside.path());
 
@@ -197,37 +178,29 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"FiveRedirects", "/redirect/5/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE},
         Case{"FiftyRedirects", "/redirect/50/files/update_win.zip", "", "", STATE_NO_NETWORK},
         Case{"NotFound", "/files/update.zip", "", "", STATE_NO_NETWORK},
-        Case{"Dropped", "/drop/files/update_win.zip", "", "", STATE_NO_NETWORK},
         Case{"DroppedWithETag", "/files/update_win.zip#drop", "", "", STATE_NO_NETWORK},
         Case{"Stalled", "/stall/files/update_win.zip", "", "", STATE_NO_NETWORK},
         Case{"Trickling", "/slow/files/update_win.zip", "", "", STATE_NO_NETWORK},
         Case{"FileSource", "file:///etc/hostname", "", "", STATE_NO_NETWORK},
-        Case{"RedirectToFile", "/goto/file:///etc/hostname", "", "", STATE_NO_NETWORK},
-        Case{"UpperCaseSha1InBlanks", "/files/update_win.zip", "\n {SHA1} \n", "1000", STATE_INSTALL_COMPLETE},
+        Case{"Sha1InBlanks", "/files/update_win.zip", "\n {sha1} \n", "1000", STATE_INSTALL_COMPLETE},
         Case{"Sha256", "/files/update_win.zip", "{sha256}", "1000", STATE_INSTALL_COMPLETE},
-        Case{"WrongSha256", "/files/update_win.zip", "0000000000000000000000000000000000000000000000000000000000000000",
-             "", STATE_UPDATE_FAIL_RETRY},
         Case{"WrongSha1", "/files/update_win.zip", "0000000000000000000000000000000000000000", "1000",
              STATE_UPDATE_FAIL_RETRY},
         Case{"PrefixedSha1", "/files/update_win.zip", "sha1:{sha1}", "", STATE_NO_UPDATE_FILE},
-        Case{"NotHex", "/files/update_win.zip", "000000000000000000000000000000000000000g", "", STATE_NO_UPDATE_FILE},
         Case{"SizeTooLarge", "/files/update_win.zip", "{sha1}", "1001", STATE_UPDATE_FAIL_RETRY},
-        Case{"SizeBeyond32Bits", "/files/update_win.zip", "", "4294968296", STATE_UPDATE_FAIL_RETRY},
         Case{"ParentAsFileName", "/files/..", "", "", STATE_UPDATE_FAIL_RETRY},
         Case{"ExecAbsentFromArchive", "/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE,
              {{"package/data/old.txt", "new data"}}},
         Case{"Truncated", "/files/update_win.zip", "", "", STATE_UPDATE_FAIL_RETRY, {}, "PK\x03\x04\x14"},
         Case{"PlainFile", "/files/Cartaline.exe", "", "", STATE_INSTALL_COMPLETE, {{"package/Cartaline.exe", "new exe"}},
              "new exe", "Cartaline.exe", ""},
-        Case{"DotExecPlainFile", "/files/Cartaline.exe", "", "", STATE_UPDATE_FAIL_RETRY, {}, "new exe", ".", ""},
-        refused("BackslashParentExec", kUpdate, "..\\..\\keep.txt"), refused("EmptyExec", kUpdate, ""),
+        refused("BackslashParentExec", kUpdate, "..\\..\\keep.txt"),
         refused("EntryOutsideThePackage", {{"../outside.txt", "x"}}),
         refused("ArchiveNamesOwnFolder", {{".wrenhop-update/journal", "x"}}),
-        refused("ExecMissingAfterUnpack", {{"package/fresh/new.txt", "new"}}, "Other.exe"),
+        refused("ExecMissingAfterUnpack", {{"package/data/old.txt", "new"}, {"package/fresh/new.txt", "new"}},
+                "Other.exe"),
         refused("FileAndFolderOfOneName", {{"package/x", "1"}, {"package/x/y", "2"}}),
-        refused("ExistingFolderExec", kUpdate, "data"),
-        refused("LinkedFolder", kUpdate, "Cartaline.exe", "link"),
-        refused("FileForTheTransactionFolder", kUpdate, "Cartaline.exe", "file")),
+        refused("LinkedFolder", kUpdate, "Cartaline.exe", "link")),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // A first attempt is cut after 400 of the 1000 bytes; then something
@@ -239,35 +212,28 @@ struct ResumeCase {
     int state;
 };
 
-void PrintTo(const ResumeCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class Resume : public Engine, public testing::WithParamInterface<ResumeCase> {};
 
 TEST_P(Resume, AsksForTheRestOnlyWhenItIsTheSameFile)
 {
     const ResumeCase& c = GetParam();
     const std::string source = "/files/update_win.zip";
-    const std::string sha1 = c.hashed ? enginetest::sha1Hex(body) : std::string();
+    const std::string sha1 = c.hashed ? enginetest::hashHex(body) : std::string();
     server.dropNext(source, 400);
     ASSERT_TRUE(load(source, sha1, "1000"));
     ASSERT_EQ(run(false), STATE_NO_NETWORK);
     ASSERT_EQ(fs::file_size(partial()), 400u);
-    const std::string etag = '"' + enginetest::sha1Hex(body).substr(0, 16) + '"'; // the test server's
+    const std::string etag = '"' + enginetest::hashHex(body).substr(0, 16) + '"'; // the test server's
 
     const std::string between = c.name;
-    const std::string expected = between == "FileChangedOnServer" ? QByteArray(1000, 'n').toStdString() : body;
+    const std::string expected = between == "FileChangedOnServer" ? std::string(1000, 'n') : body;
     server.put(source, expected, between == "RangeNotSatisfiable" ? 416 : 200);
-    if (between == "PartialLongerThanSize")
-        writeFile(partial(), body + "!");
     if (between == "RecordCorrupt")
-        writeFile(record(), "wrenhop-partial 1\n" + server.host() + source + "\nmany\n");
+        writeFile(partial() + ".record", "wrenhop-partial 1\n" + server.host() + source + "\nmany\n");
     if (between == "DamagedPartFailsTheHash")
         writeFile(partial(), std::string(400, 'x'));
-    const std::string hash = between == "ManifestChanged" ? enginetest::sha256Hex(body) : sha1;
-    const std::size_t firstAttempt = listener.events().size();
+    const std::string hash =
+        between == "ManifestChanged" ? enginetest::hashHex(body, QCryptographicHash::Sha256) : sha1;
     ASSERT_TRUE(load(source, hash, "1000"));
     EXPECT_EQ(run(false), c.state);
     EXPECT_EQ(server.lastHeader("Range"), c.range);
@@ -275,10 +241,6 @@ TEST_P(Resume, AsksForTheRestOnlyWhenItIsTheSameFile)
     // A whole file, or nothing: a bad part is never resumed twice.
     EXPECT_EQ(readFile(stored()), c.state == STATE_DOWNLOAD_COMPLETE ? expected : "");
     EXPECT_EQ(files(), c.state == STATE_DOWNLOAD_COMPLETE ? 2 : 1);
-    // The bar starts where the first attempt stopped.
-    if (between == "SameFile") {
-        EXPECT_EQ(listener.events()[firstAttempt], std::make_pair(static_cast<int>(STATE_DOWNLOAD_PROGRESS), 40.0));
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -287,7 +249,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ResumeCase{"FileChangedOnServer", false, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
                     ResumeCase{"RangeNotSatisfiable", true, "", STATE_NO_NETWORK},
                     ResumeCase{"ManifestChanged", true, "", STATE_DOWNLOAD_COMPLETE},
-                    ResumeCase{"PartialLongerThanSize", true, "", STATE_DOWNLOAD_COMPLETE},
                     ResumeCase{"RecordCorrupt", true, "", STATE_DOWNLOAD_COMPLETE},
                     ResumeCase{"DamagedPartFailsTheHash", true, "bytes=400-", STATE_UPDATE_FAIL_RETRY}),
     [](const testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
@@ -296,12 +257,10 @@ TEST(Redirect, FromHttpsToPlainHttpIsRefused)
 {
     EXPECT_FALSE(isRedirectAllowed("HTTPS://a.example/x.zip", " HTTP://a.example/x.zip"));
     EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "/y.zip"));
-    EXPECT_TRUE(isRedirectAllowed("https://a.example/x.zip", "//b.example/y.zip"));
-    EXPECT_TRUE(isRedirectAllowed("http://a.example/x.zip", "http://b.example/y.zip"));
 }
 
 // Larger than the blocks the writer may hold back.
-TEST_F(Engine, ReplacesTheFileOfAnEarlierAttemptWithCurlsUserAgent)
+TEST_F(Engine, ReplacesTheFileOfAnEarlierAttempt)
 {
     const std::string large(3 << 20, 'l');
     server.put("/large/update_win.zip", large);
@@ -309,8 +268,6 @@ TEST_F(Engine, ReplacesTheFileOfAnEarlierAttemptWithCurlsUserAgent)
     ASSERT_TRUE(load("/large/update_win.zip"));
     EXPECT_EQ(run(false), STATE_DOWNLOAD_COMPLETE);
     EXPECT_EQ(readFile(stored()), large);
-    const std::string agent = server.lastHeader("User-Agent");
-    EXPECT_TRUE(std::regex_match(agent, std::regex(R"(curl/\d+\.\d+\.\d+.*)"))) << agent;
 }
 
 class ExecPermissions : public Engine, public testing::WithParamInterface<std::pair<const char*, unsigned>> {};
@@ -329,54 +286,5 @@ TEST_P(ExecPermissions, AreMaskedToPermissionBits)
 INSTANTIATE_TEST_SUITE_P(Engine, ExecPermissions,
                          testing::Values(std::make_pair("0x1ED", 0755u), std::make_pair("06777", 0777u),
                                          std::make_pair("0444", 0544u), std::make_pair("", 0700u)));
-
-// Runs one installation as an unprivileged user, so that a folder without
-// write permission stops it even when the tests run as root. The child is
-// this program again, running only ChildOnly.Install. Everything below the
-// installation belongs to that user, except package/locked: the new folder
-// is in when the file in the locked one fails, and goes again.
-TEST_F(Engine, RestoreReplacesPartlyWrittenTargets)
-{
-    fs::create_directories(install.file("package/locked"));
-    server.put("/files/update_win.zip", enginetest::zipBytes({{"package/Cartaline.exe", "new exe"},
-                                                             {"package/fresh/deeper/new.txt", "brand new"},
-                                                             {"package/locked/new.txt", "cannot be written"}}));
-    ASSERT_TRUE(load("/files/update_win.zip"));
-    ASSERT_EQ(run(false), STATE_DOWNLOAD_COMPLETE);
-    const bool root = testsupport::runningAsRoot();
-    for (const auto& entry : fs::recursive_directory_iterator(install.path()))
-        EXPECT_TRUE(!root || ::lchown(entry.path().c_str(), 65534, 65534) == 0);
-    for (const std::string& folder : {install.path(), work.path()})
-        EXPECT_TRUE(!root || ::chown(folder.c_str(), 65534, 65534) == 0);
-    EXPECT_TRUE(!root || ::chown(install.file("package/locked").c_str(), 0, 0) == 0);
-    fs::permissions(install.path(), fs::perms(0755));
-    fs::permissions(install.file("package/locked"), fs::perms(0555));
-    const enginetest::Snapshot before = snapshot(install.path());
-
-    const auto command = testsupport::unprivilegedSelf({"--gtest_filter=ChildOnly.Install"});
-    const testsupport::RunResult result = testsupport::run(
-        command.front(), {command.begin() + 1, command.end()},
-        {std::string(kChildInstall) + "=" + install.path(), std::string(kChildWork) + "=" + work.path()});
-    EXPECT_NE(result.out.find("child state:" + std::to_string(STATE_UPDATE_FAIL_RETRY)), std::string::npos)
-        << result.out << result.err;
-    EXPECT_EQ(snapshot(install.path()), before);
-}
-
-// The child half of RestoreReplacesPartlyWrittenTargets: nothing in a normal run.
-TEST(ChildOnly, Install)
-{
-    const QByteArray into = qgetenv(kChildInstall);
-    if (into.isEmpty())
-        GTEST_SKIP() << "runs only as a child";
-    enginetest::Recorder listener;
-    WrenhopService service{enginetest::testContext(into.toStdString(), qEnvironmentVariable(kChildWork).toStdString())};
-    service.setListener(&listener);
-    service.initialize();
-    ASSERT_TRUE(service.findScriptPackageFromXml() && service.findScriptFileFromXml());
-    service.runInstallThread();
-    ASSERT_TRUE(service.waitForWorkers(60s));
-    const auto events = listener.events();
-    std::cout << "child state:" << (events.empty() ? 0 : events.back().first) << std::endl;
-}
 
 } // namespace

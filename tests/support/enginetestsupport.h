@@ -7,19 +7,15 @@
 #include "testsupport.h"
 #include "wrenhopservice.h"
 
+#include <QCryptographicHash>
 #include <QProcess>
-#include <QStringList>
-
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 class WrenhopManager;
@@ -34,8 +30,6 @@ namespace enginetest {
 // path (404 for any other path) with an ETag, honouring "Range: bytes=N-"
 // and If-Range, and, for such a path P:
 //   /redirect/<n>P  n redirects, then P
-//   /goto/<url>     a redirect to the URL
-//   /drop P         announces the whole length, sends a tenth, hangs up
 //   /stall P        announces the whole length, sends a tenth, stalls
 //   /slow P         2 bytes every 50 ms
 class PackageServer
@@ -55,9 +49,10 @@ public:
 
 private:
     struct Answer {
-        std::string bytes;
+        std::string bytes = "<html>not here</html>";
         int status = 404;
         std::string etag;
+        std::size_t cut = std::string::npos;
     };
     Answer answer(const std::string& path);
 
@@ -68,7 +63,6 @@ private:
     mutable std::mutex mMutex;
     std::map<std::string, Answer> mAnswers;
     std::map<std::string, int> mRequests;
-    std::map<std::string, std::size_t> mDrops;
     std::map<std::string, std::string> mLastHeaders;
 };
 
@@ -83,10 +77,10 @@ private:
     std::vector<std::pair<int, double>> mEvents;
 };
 
-// The process's folders, but the installation and the work folder when
-// given, and transfer limits short enough for tests (2 s to connect, a 1 s
-// window).
-RunContext testContext(const std::string& installPath = {}, const std::string& workFolder = {});
+// The context, but the installation and the work folder when given, and
+// transfer limits short enough for tests (2 s to connect, a 1 s window).
+RunContext testContext(const std::string& installPath = {}, const std::string& workFolder = {},
+                       RunContext context = RunContext::ofProcess());
 
 // A run of its own below a scratch folder: the installation
 // <scratch>/install, TEMP (with the work folder and the run lock), the data
@@ -113,16 +107,11 @@ private:
     std::unique_ptr<Objects> mObjects;
 };
 
-// A port on 127.0.0.1 that nobody listens on.
-int closedPort();
-
 using Entries = std::vector<std::pair<std::string, std::string>>;
 // The entry at badCrcEntry is stored raw with a wrong CRC in its headers;
 // a comment makes the archive as large as size.
-std::string zipBytes(const Entries& entries, int badCrcEntry = -1, std::size_t size = 0,
-                     const std::string& comment = {});
-std::string sha1Hex(const std::string& bytes);
-std::string sha256Hex(const std::string& bytes);
+std::string zipBytes(const Entries& entries, int badCrcEntry = -1, std::size_t size = 0);
+std::string hashHex(const std::string& bytes, QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha1);
 
 struct Manifest {
     std::string host;
@@ -152,15 +141,6 @@ Snapshot snapshot(const std::string& root);
 // The snapshot with the entries written over it in the unpacker's modes,
 // Cartaline's executable 0755.
 Snapshot withEntries(Snapshot installation, const Entries& entries);
-
-// The lines this process logs while the object lives.
-class LogTail
-{
-public:
-    LogTail();
-    ~LogTail();
-    std::string text() const;
-};
 
 // <scratch>/install/package holds a copy of the program; TEMP (with the work
 // folder), APPDATA, the restarted stand-in's record and the program's error
@@ -211,14 +191,22 @@ private:
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
 
 // The program's log files, and "run N" / "exit N" for each state machine
-// line of a log, in order.
+// line of a log but the download's progress (3), in order.
 std::string logText();
 std::vector<std::string> stateTrace(const std::string& log = logText());
 
-// The lines of a file (default: the result log) without their line ends.
-std::vector<std::string> lines(const std::string& path = {});
-// Success when there are just the expected lines, "#" standing for a time.
-testing::AssertionResult resultLinesAre(const std::vector<std::string>& lines,
-                                        const std::vector<std::string>& expected);
+// The lines this process logs while the object lives (other processes may
+// write the same log files meanwhile).
+class LogTail
+{
+public:
+    LogTail();
+    ~LogTail();
+    std::string text() const;
+};
+
+// The lines of a result log (default: this process's) without their line
+// ends, each time as "#".
+std::vector<std::string> resultLines(const std::string& path = {});
 
 } // namespace enginetest
