@@ -61,7 +61,6 @@ TEST_F(FileUtilsTest, CreateDirectoriesCreatesMissingLevelsAndReportsEachFailure
 {
     const std::string deep = scratch.file("a/b/c");
     EXPECT_EQ(outcome([&] { return FileUtils::createDirectories(deep + "/"); }), "");
-    EXPECT_TRUE(fs::is_directory(deep));
     EXPECT_EQ(outcome([&] { return FileUtils::createDirectory(deep); }),
               failure("Unable to create directory " + deep, 183));
     writeFile(scratch.file("file"), "");
