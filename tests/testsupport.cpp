@@ -6,8 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
+
+#include <filesystem>
 
 #include <unistd.h>
 
@@ -17,53 +18,37 @@ constexpr const char* kReachableRoot = "WRENHOP_TEST_REACHABLE_ROOT";
 
 std::string loggedBy(const std::function<void()>& operation)
 {
-    const auto logs = [] {
-        const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log"));
-        std::string text;
-        for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name))
-            text += readFile(dir.filePath(name).toStdString());
-        return text;
-    };
-    const std::string before = logs();
     operation();
-    const std::string after = logs();
-    return after.compare(0, before.size(), before) == 0 ? after.substr(before.size()) : after;
+    const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../log"));
+    std::string text;
+    for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files))
+        text += readFile(dir.filePath(name).toStdString());
+    return text;
 }
 
 RunResult run(const std::string& program, const std::vector<std::string>& args,
-              const std::vector<std::string>& extraEnv, int timeoutMs)
+              const std::vector<std::string>& extraEnv)
 {
+    // env sets the extra variables and starts the program.
+    QStringList command;
+    for (const std::vector<std::string>& part : {extraEnv, {program}, args})
+        for (const std::string& arg : part)
+            command << QString::fromStdString(arg);
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const std::string& entry : extraEnv) {
-        const auto eq = entry.find('=');
-        env.insert(QString::fromStdString(entry.substr(0, eq)), QString::fromStdString(entry.substr(eq + 1)));
-    }
-    process.setProcessEnvironment(env);
-    QStringList qargs;
-    for (const std::string& arg : args)
-        qargs << QString::fromStdString(arg);
-    process.start(QString::fromStdString(program), qargs);
-    RunResult result;
-    if (!process.waitForStarted(timeoutMs) || !process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << "did not finish: " << program;
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
+    process.start(QStringLiteral("env"), command);
+    // Destroying the process object kills a child that did not finish.
+    EXPECT_TRUE(process.waitForFinished(30000)) << "did not finish: " << program;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
 }
 
 std::vector<std::string> unprivileged(const std::string& program, const std::vector<std::string>& args)
 {
-    std::vector<std::string> command;
-    if (runningAsRoot())
-        command = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
-    command.push_back(program);
+    std::vector<std::string> command = {program};
     command.insert(command.end(), args.begin(), args.end());
+    if (runningAsRoot())
+        command.insert(command.begin(),
+                       {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
     return command;
 }
 
@@ -72,11 +57,8 @@ std::vector<std::string> unprivilegedSelf(const std::vector<std::string>& args)
     QString program = QCoreApplication::applicationFilePath();
     const QString root = qEnvironmentVariable(kReachableRoot);
     if (runningAsRoot() && !root.isEmpty()) {
-        const QString copy = root + QStringLiteral("/bin/") + QFileInfo(program).fileName();
-        if (!QFileInfo::exists(copy)) {
-            QDir().mkpath(QFileInfo(copy).path());
-            EXPECT_TRUE(QFile::copy(program, copy)) << copy.toStdString();
-        }
+        const QString copy = root + QLatin1Char('/') + QFileInfo(program).fileName();
+        EXPECT_TRUE(QFileInfo::exists(copy) || QFile::copy(program, copy)) << copy.toStdString();
         program = copy;
     }
     return unprivileged(program.toStdString(), args);
@@ -89,8 +71,7 @@ void useReachableFoldersAsRoot()
     static QTemporaryDir root(QDir::tempPath() + QStringLiteral("/wrenhop-tests-XXXXXX"));
     if (!root.isValid())
         return;
-    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                           | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    std::filesystem::permissions(root.path().toStdString(), std::filesystem::perms(0755));
     for (const char* name : {"TEMP", "APPDATA"}) {
         const QString folder = root.path() + QLatin1Char('/') + QString::fromLatin1(name).toLower();
         QDir().mkpath(folder);

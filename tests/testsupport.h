@@ -19,13 +19,9 @@ using testplatform::ScratchDir;
 using testplatform::writeFile;
 
 // Text as a file opened in text mode holds it: unchanged on POSIX.
-inline std::string textFile(std::string text)
-{
-    return text;
-}
+inline constexpr auto textFile = [](std::string text) { return text; };
 
-// What the operation writes to the log files (with what other programs
-// wrote to them meanwhile).
+// The log files after the operation ran.
 std::string loggedBy(const std::function<void()>& operation);
 
 // Runs a program and collects its exit code and standard output.
@@ -35,7 +31,7 @@ struct RunResult {
     std::string err;
 };
 RunResult run(const std::string& program, const std::vector<std::string>& args,
-              const std::vector<std::string>& extraEnv = {}, int timeoutMs = 30000);
+              const std::vector<std::string>& extraEnv = {});
 
 // The same command as an unprivileged user, so that file permissions bite
 // even when the tests run as root.

@@ -7,7 +7,7 @@
 //   wait FOLDER [FILE]     holds FILE open (without delete sharing on
 //                          Windows), writes FOLDER/ready, waits for
 //                          FOLDER/go, writes FOLDER/done
-//   copy|rename SRC DST, remove FILE, mkdirs PATH
+//   copy|rename SRC DST, remove FILE
 //                          runs the file operation (for runs without
 //                          privileges); ends with 1 when it answered false
 #include "fileutils.h"
@@ -71,7 +71,5 @@ int main(int argc, char** argv)
         return FileUtils::rename(argv[2], argv[3]) ? 0 : 1;
     if (mode == "remove" && argc == 3)
         return FileUtils::removeFile(argv[2]) ? 0 : 1;
-    if (mode == "mkdirs" && argc == 3)
-        return FileUtils::createDirectories(argv[2]) ? 0 : 1;
     return 100;
 }

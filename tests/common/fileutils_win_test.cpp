@@ -53,39 +53,6 @@ TEST(FileUtils, RunningProgramIsRemovedByMovingItIntoTempUnderFreeName)
     EXPECT_NE(pending.find(name + "_2"), std::string::npos);
 }
 
-TEST(FileUtils, FileHeldOpenWithoutDeleteSharingStays)
-{
-    ScratchDir scratch;
-    const std::string file = scratch.file("report.dll");
-    writeFile(file, "library");
-    HeldChild child(WRENHOP_CHILD_HELPER, scratch.path(), file);
-    ASSERT_TRUE(child.running());
-    EXPECT_EQ(outcome([&] { return FileUtils::removeFile(file); }),
-              "Unable to remove file " + file + " GetLastError returned: 32\n");
-    EXPECT_EQ(readFile(file), "library");
-    EXPECT_TRUE(child.release());
-    EXPECT_EQ(outcome([&] { return FileUtils::removeFile(file); }), "");
-}
-
-// Deleting either is denied as for a file in use, yet neither is: both went
-// whole into TEMP.
-TEST(FileUtils, ReadOnlyFileIsRemovedAndFolderReported)
-{
-    ScratchDir scratch;
-    const EnvironmentOverride temp("TEMP", scratch.file("temp"));
-    FileUtils::createDirectory(scratch.file("temp"));
-    const std::string file = scratch.file("readonly.dll");
-    writeFile(file, "library");
-    ASSERT_TRUE(::SetFileAttributesW(FileUtils::utf8ToWide(file).c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(outcome([&] { return FileUtils::removeFile(file); }), "");
-    const std::string folder = scratch.file("folder");
-    writeFile(folder + "/inner", "inner");
-    EXPECT_EQ(outcome([&] { return FileUtils::removeFile(folder); }),
-              "Unable to remove file " + folder + " GetLastError returned: 5\n");
-    EXPECT_EQ(readFile(folder + "/inner"), "inner");
-    EXPECT_TRUE(fs::is_empty(scratch.file("temp")));
-}
-
 TEST(FileUtils, UnsetTempGivesEmptyPathAndAppDataFallsBackToTemp)
 {
     ScratchDir scratch;

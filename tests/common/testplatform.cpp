@@ -17,13 +17,10 @@ ScratchDir::ScratchDir()
 {
     const char* temp = std::getenv("TEMP");
     const fs::path base = temp ? fs::path(temp) : fs::temp_directory_path();
-    std::random_device random;
+    const fs::path candidate = base / ("scratch-" + std::to_string(std::random_device()()));
     std::error_code error;
-    for (int attempt = 0; attempt < 100 && mPath.empty(); ++attempt) {
-        const fs::path candidate = base / ("scratch-" + std::to_string(random()));
-        if (fs::create_directories(candidate, error))
-            mPath = candidate.generic_string();
-    }
+    if (fs::create_directories(candidate, error))
+        mPath = candidate.generic_string();
     EXPECT_FALSE(mPath.empty()) << "no scratch folder below TEMP";
 }
 

@@ -106,30 +106,29 @@ bool eventually(Condition&& condition)
 }
 
 // The child program, started without waiting, running (and holding `file`
-// open, if given) until release() lets it end and waits until it has.
+// open, if given) until the object lets it end and waits until it has.
 class HeldChild
 {
 public:
     HeldChild(const std::string& program, const std::string& folder, const std::string& file = {}) : mFolder(folder)
     {
+        // An empty argument would not reach the child on Windows.
         std::vector<std::string> args = {"wait", folder};
         if (!file.empty())
             args.push_back(file);
         mStarted = ProcessUtils::runWindows(program, args) == 0
             && eventually([&] { return std::filesystem::exists(folder + "/ready"); });
     }
-    ~HeldChild() { release(); }
+    ~HeldChild()
+    {
+        if (!mStarted)
+            return;
+        writeFile(mFolder + "/go", "");
+        eventually([this] { return std::filesystem::exists(mFolder + "/done"); });
+    }
     HeldChild(const HeldChild&) = delete;
     HeldChild& operator=(const HeldChild&) = delete;
     bool running() const { return mStarted && !std::filesystem::exists(mFolder + "/done"); }
-    bool release()
-    {
-        if (!mStarted)
-            return false;
-        mStarted = false;
-        writeFile(mFolder + "/go", "");
-        return eventually([this] { return std::filesystem::exists(mFolder + "/done"); });
-    }
 
 private:
     std::string mFolder;
