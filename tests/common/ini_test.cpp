@@ -122,6 +122,12 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         // another user's file (the tests run as root in CI).
         {"FailedMoveRemovesTemporary", fs::perms::all | fs::perms::sticky_bit, readOnly | writeOnly},
     };
+    // Written back, the file (it may hold a password) keeps its mode.
+    ScratchDir kept;
+    writeFile(kept.file("cal.ini"), "[common]\nRegion=US\n");
+    fs::permissions(kept.file("cal.ini"), fs::perms::owner_read | fs::perms::owner_write);
+    INI{kept.file("cal.ini")};
+    EXPECT_EQ(fs::status(kept.file("cal.ini")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     for (const auto& row : rows) {
         if (row.folder == (fs::perms::all | fs::perms::sticky_bit) && !testsupport::runningAsRoot())
             continue;

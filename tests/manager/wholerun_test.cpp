@@ -31,13 +31,13 @@ TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
              {"E:1", "PS:99,ED:1000"}, {"D:1", "LOV:2.1.0,LNV:2.2.0"}, {"D:1 ", "LNV:"},
              {"d:1", "LOV:,LNV:"}, {"E:2", "LOV:2,1],LNV:[x]\n\x7f\t,FP:"}})
         run.manager().writeErrorLog(code, info);
-    run.manager().setCurrentVersionCartaline("2.1.0,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
+    run.manager().setCurrentVersionCartaline("2.1.0 beta,ED:1\r\n[D:1,T:00:00:00][WH-SUCCESS]\x01");
     run.manager().onStateMachine(11, 0.0);
     EXPECT_EQ(testsupport::readFile(ERROR_LOG_FILE_PATH()).back(), '\n');
     EXPECT_EQ(resultLines(), (std::vector<std::string>{
                                  "[E:1,T:#,PS:99,ED:1000]", "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]",
                                  "[D:1 ,T:#,LNV:]", "[d:1,T:#,LOV:,LNV:]", "[E:2,T:#,LOV:2,1_,LNV:_x_,FP:]",
-                                 "[E:2,T:#,LOV:2.1.0_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"}));
+                                 "[E:2,T:#,LOV:2.1.0 beta_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"}));
 }
 
 const QString kDownloading = QStringLiteral("qrc:/qml/Proc_Downloading.qml");

@@ -188,6 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
              STATE_UPDATE_FAIL_RETRY},
         Case{"PrefixedSha1", "/files/update_win.zip", "sha1:{sha1}", "", STATE_NO_UPDATE_FILE},
         Case{"SizeTooLarge", "/files/update_win.zip", "{sha1}", "1001", STATE_UPDATE_FAIL_RETRY},
+        Case{"SizeTooSmall", "/files/update_win.zip", "{sha1}", "999", STATE_UPDATE_FAIL_RETRY},
         Case{"ParentAsFileName", "/files/..", "", "", STATE_UPDATE_FAIL_RETRY},
         Case{"ExecAbsentFromArchive", "/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE,
              {{"package/data/old.txt", "new data"}}},
