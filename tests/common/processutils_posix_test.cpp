@@ -8,10 +8,12 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,3 +52,14 @@ TEST(ProcessUtils, ChildInheritsOnlyStandardDescriptorsAndIsNoChildOfOurs)
     EXPECT_EQ(recorded.find("fd:3"), std::string::npos) << recorded;
 }
 
+
+// The browser is looked up in PATH.
+TEST(ProcessUtils, BrowserIsFoundInPath)
+{
+    ScratchDir scratch;
+    writeFile(scratch.file("xdg-open"), "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/opened\"\n");
+    ::chmod(scratch.file("xdg-open").c_str(), 0755);
+    const EnvironmentOverride path("PATH", scratch.path() + ":" + std::getenv("PATH"));
+    ProcessUtils::openURL("https://example.invalid/help");
+    EXPECT_TRUE(eventually([&] { return readFile(scratch.file("opened")) == "https://example.invalid/help\n"; }));
+}
