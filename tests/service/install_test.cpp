@@ -261,6 +261,26 @@ TEST(Redirect, FromHttpsToPlainHttpIsRefused)
 }
 
 // Larger than the blocks the writer may hold back.
+// Run from a folder of another name than "package", the program would write
+// beside Cartaline rather than into its installation: it refuses, and says so.
+TEST_F(Engine, InstallsNothingWhenNotRunFromThePackageFolder)
+{
+    ASSERT_TRUE(load("/files/update_win.zip"));
+    ASSERT_EQ(run(false), STATE_DOWNLOAD_COMPLETE);
+    RunContext context = enginetest::testContext({}, work.path());
+    context.installPath = install.path();
+    enginetest::Recorder refused;
+    WrenhopService elsewhere{context};
+    elsewhere.setListener(&refused);
+    elsewhere.initialize();
+    ASSERT_TRUE(elsewhere.findScriptPackageFromXml() && elsewhere.findScriptFileFromXml());
+    const enginetest::Snapshot before = enginetest::snapshot(install.path());
+    elsewhere.runInstallThread();
+    ASSERT_TRUE(elsewhere.waitForWorkers(60s));
+    EXPECT_EQ(refused.events(), (std::vector<std::pair<int, double>>{{STATE_UPDATE_FAIL_RETRY, 0.0}}));
+    EXPECT_EQ(enginetest::snapshot(install.path()), before);
+}
+
 TEST_F(Engine, ReplacesTheFileOfAnEarlierAttempt)
 {
     const std::string large(3 << 20, 'l');
