@@ -139,12 +139,18 @@ void WrenhopService::Worker::start(std::function<void()> work)
 {
     join();
     mDone = false;
-    mThread = std::thread([this, work = std::move(work)] {
-        work();
-        const std::lock_guard<std::mutex> lock(mMutex);
+    try {
+        mThread = std::thread([this, work = std::move(work)] {
+            work();
+            const std::lock_guard<std::mutex> lock(mMutex);
+            mDone = true;
+            mDoneChanged.notify_all();
+        });
+    } catch (...) {
+        // No thread: a wait for it must not wait for ever.
         mDone = true;
-        mDoneChanged.notify_all();
-    });
+        throw;
+    }
 }
 
 bool WrenhopService::Worker::waitFor(std::chrono::milliseconds timeout)
