@@ -82,6 +82,7 @@ std::string tempPath();
 std::string applicationDirectory();
 // Cartaline's own folder; exists after the call.
 std::string appDataPath();
+// Windows only: the wide form the Win32 calls take; empty for invalid UTF-8.
 std::wstring utf8ToWide(const std::string& text);
 std::string toForwardSlashes(std::string path);
 

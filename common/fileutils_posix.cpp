@@ -312,49 +312,4 @@ bool exists(const std::string& path)
     return !path.empty() && ::lstat(path.c_str(), &info) == 0;
 }
 
-std::wstring utf8ToWide(const std::string& text)
-{
-    std::wstring wide;
-    wide.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = 0;
-        char32_t code = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            code = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            return {};
-        }
-        if (i + length > text.size())
-            return {};
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return {};
-            code = (code << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond Unicode are refused.
-        if (code < minimum || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return {};
-        wide.push_back(static_cast<wchar_t>(code));
-        i += length;
-    }
-    return wide;
-}
-
 } // namespace FileUtils
