@@ -112,6 +112,7 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         const char* name;
         fs::perms folder;
         fs::perms file;
+        bool fullDisk = false; // the temporary lands on /dev/full
     } rows[] = {
         // Writable but unreadable, so that only the read failure keeps it whole.
         {"UnreadableFile", fs::perms::all, writeOnly},
@@ -121,6 +122,7 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         // A sticky folder lets the temporary be written but not moved onto
         // another user's file (the tests run as root in CI).
         {"FailedMoveRemovesTemporary", fs::perms::all | fs::perms::sticky_bit, readOnly | writeOnly},
+        {"FailedWriteRemovesTemporary", fs::perms::all, readOnly | writeOnly, true},
     };
     // Written back, the file (it may hold a password) keeps its mode.
     ScratchDir kept;
@@ -135,6 +137,8 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
         const std::string path = dir.file("cal.ini");
         const std::string before = "[common]\nRegion=US\n[Extra]\nkept=1\n";
         writeFile(path, before);
+        if (row.fullDisk)
+            fs::create_symlink("/dev/full", path + ".tmp");
         fs::permissions(path, row.file);
         fs::permissions(dir.path(), row.folder);
 

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -94,7 +97,8 @@ struct Case {
     const char* raw = nullptr;   // served as it is at the source instead
     const char* exec = "Cartaline.exe";
     const char* package = "update_win";
-    // "link": package/data is a link to a copy outside.
+    // "link": package/data is a link to a copy outside; "full": files stop
+    // growing at 500 bytes, as on a full disk.
     const char* tweak = "";
 };
 
@@ -150,7 +154,15 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
         EXPECT_EQ(server.requests(source), 0);
     } else {
         ASSERT_TRUE(load(source, hash, c.size, manifest));
+        rlimit unlimited{};
+        ::getrlimit(RLIMIT_FSIZE, &unlimited);
+        if (tweak == "full") {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit full{500, unlimited.rlim_max};
+            ::setrlimit(RLIMIT_FSIZE, &full);
+        }
         EXPECT_EQ(run(), c.state);
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
         const auto events = listener.events();
         const bool arrived = std::count(events.begin(), events.end(), std::pair{int(STATE_DOWNLOAD_COMPLETE), 100.0}) > 0;
         const bool kept = fs::exists(partial());
@@ -189,6 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PrefixedSha1", "/files/update_win.zip", "sha1:{sha1}", "", STATE_NO_UPDATE_FILE},
         Case{"SizeTooLarge", "/files/update_win.zip", "{sha1}", "1001", STATE_UPDATE_FAIL_RETRY},
         Case{"SizeTooSmall", "/files/update_win.zip", "{sha1}", "999", STATE_UPDATE_FAIL_RETRY},
+        Case{"DiskFull", "/files/update_win.zip", "", "", STATE_UPDATE_FAIL_RETRY, {}, nullptr, "Cartaline.exe",
+             "update_win", "full"},
         Case{"ParentAsFileName", "/files/..", "", "", STATE_UPDATE_FAIL_RETRY},
         Case{"ExecAbsentFromArchive", "/files/update_win.zip", "", "", STATE_INSTALL_COMPLETE,
              {{"package/data/old.txt", "new data"}}},
@@ -228,7 +242,7 @@ TEST_P(Resume, AsksForTheRestOnlyWhenItIsTheSameFile)
 
     const std::string between = c.name;
     const std::string expected = between == "FileChangedOnServer" ? std::string(1000, 'n') : body;
-    server.put(source, expected, between == "RangeNotSatisfiable" ? 416 : 200);
+    server.put(source, expected, between == "RangeNotSatisfiable" ? 416 : between == "ServerError" ? 500 : 200);
     if (between == "RecordCorrupt")
         writeFile(partial() + ".record", "wrenhop-partial 1\n" + server.host() + source + "\nmany\n");
     if (between == "DamagedPartFailsTheHash")
@@ -241,7 +255,8 @@ TEST_P(Resume, AsksForTheRestOnlyWhenItIsTheSameFile)
     EXPECT_EQ(server.lastHeader("If-Range"), *c.range ? etag : "");
     // A whole file, or nothing: a bad part is never resumed twice.
     EXPECT_EQ(readFile(stored()), c.state == STATE_DOWNLOAD_COMPLETE ? expected : "");
-    EXPECT_EQ(files(), c.state == STATE_DOWNLOAD_COMPLETE ? 2 : 1);
+    // A part that the server failed to serve this time is kept with its record.
+    EXPECT_EQ(files(), c.state == STATE_DOWNLOAD_COMPLETE ? 2 : c.state == STATE_NO_NETWORK && *c.range ? 3 : 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -249,6 +264,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ResumeCase{"SameFile", true, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
                     ResumeCase{"FileChangedOnServer", false, "bytes=400-", STATE_DOWNLOAD_COMPLETE},
                     ResumeCase{"RangeNotSatisfiable", true, "", STATE_NO_NETWORK},
+                    ResumeCase{"ServerError", true, "bytes=400-", STATE_NO_NETWORK},
                     ResumeCase{"ManifestChanged", true, "", STATE_DOWNLOAD_COMPLETE},
                     ResumeCase{"RecordCorrupt", true, "", STATE_DOWNLOAD_COMPLETE},
                     ResumeCase{"DamagedPartFailsTheHash", true, "bytes=400-", STATE_UPDATE_FAIL_RETRY}),

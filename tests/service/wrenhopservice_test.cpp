@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <tuple>
+
 using namespace wrenhop::service;
 
 namespace {
@@ -45,6 +48,27 @@ TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged
     service.initialize();
     EXPECT_FALSE(service.findScriptPackageFromXml() || service.findScriptFileFromXml());
     EXPECT_EQ(service.getScriptPackage().name + service.getDownloadUrl() + service.getScriptFile().platform, "");
+}
+
+// It answers whether Cartaline was started, which needs the main binary's
+// entry and its program in the installation.
+TEST(Service, RestartAnswersWhetherCartalineStarted)
+{
+    for (const auto& [mainBinary, present, started] : {std::tuple{"true", true, true}, {"true", false, false},
+                                                       {"false", true, false}}) {
+        const testsupport::ScratchDir install, work;
+        if (present) {
+            testsupport::writeFile(install.file("package/Cartaline.exe"), "#!/bin/sh\n");
+            std::filesystem::permissions(install.file("package/Cartaline.exe"), std::filesystem::perms::owner_all);
+        }
+        std::string xml = enginetest::manifestXml({});
+        xml.replace(xml.find("<is-main-binary>true"), 20, std::string("<is-main-binary>") + mainBinary);
+        testsupport::writeFile(work.file("packageInfo.xml"), xml);
+        WrenhopService service{enginetest::testContext(install.path(), work.path())};
+        service.initialize();
+        ASSERT_TRUE(service.findScriptFileFromXml());
+        EXPECT_EQ(service.restartCartaline(), started) << mainBinary << present;
+    }
 }
 
 } // namespace
