@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "journal.h"
 
+#include "installtransaction.h"
+#include "testsupport.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace wrenhop::service;
 
@@ -30,6 +35,56 @@ TEST(Journal, ReadsBackOnlyAWholeCopyInsideItsFolder)
                                     JournalStep{JournalStep::Replace, "package/a", "/etc/passwd"},
                                     JournalStep{JournalStep::Replace, "package/a", "staging/a"}})
         EXPECT_EQ(parseJournal(serializeJournal(Journal{false, {step}})), std::nullopt);
+}
+
+// What an earlier run left is finished when committed and undone step by step
+// when not, from any point of the swap; an unreadable journal leaves all as
+// it is. The journal: a new folder, a new file, package/a.txt replaced.
+TEST(Recovery, FinishesOrUndoesWhatAnEarlierRunLeft)
+{
+    const std::vector<std::string> untouched{"package/", "package/a.txt"};
+    const std::vector<std::string> updated{"package/", "package/a.txt", "package/fresh/", "package/n.txt"};
+    const struct {
+        const char* name;
+        const char* journal; // "open", "committed", "damaged" or none
+        const char* a;       // package/a.txt: "old", "new", "linked" to its backup, or absent
+        bool ok;
+        const char* after; // package/a.txt afterwards
+    } rows[] = {{"StagedOnly", "", "old", true, "old"},           {"BeforeTheSwap", "open", "old", true, "old"},
+                {"MovedAside", "open", "", true, "old"},          {"Linked", "open", "linked", true, "old"},
+                {"Swapped", "open", "new", true, "old"},          {"Committed", "committed", "new", true, "new"},
+                {"DamagedJournal", "damaged", "new", false, "new"}};
+    for (const auto& row : rows) {
+        const testsupport::ScratchDir root;
+        const std::string folder = root.file(".wrenhop-update"), a = row.a;
+        testsupport::writeFile(folder + "/staging/package/a.txt", "new");
+        std::filesystem::create_directories(root.file("package"));
+        if (a != "old")
+            testsupport::writeFile(folder + "/backup/1", "old");
+        if (a == "linked")
+            std::filesystem::create_hard_link(folder + "/backup/1", root.file("package/a.txt"));
+        else if (!a.empty())
+            testsupport::writeFile(root.file("package/a.txt"), a);
+        const std::string journal = row.journal;
+        if (a != "old" || !journal.empty()) {
+            std::filesystem::create_directories(root.file("package/fresh"));
+            testsupport::writeFile(root.file("package/n.txt"), "n");
+        }
+        std::string bytes = serializeJournal({journal == "committed",
+                                              {{JournalStep::NewFolder, "package/fresh", {}},
+                                               {JournalStep::NewFile, "package/n.txt", {}},
+                                               {JournalStep::Replace, "package/a.txt", "backup/1"}}});
+        if (journal == "damaged")
+            bytes.back() = 'x';
+        if (!journal.empty())
+            testsupport::writeFile(folder + "/journal", bytes);
+        const std::vector<std::string> before = testplatform::tree(root.path());
+
+        EXPECT_EQ(InstallTransaction::recover(root.path()), row.ok) << row.name;
+        EXPECT_EQ(testsupport::readFile(root.file("package/a.txt")), row.after) << row.name;
+        EXPECT_EQ(testplatform::tree(root.path()),
+                  !row.ok ? before : std::string(row.after) == "new" ? updated : untouched) << row.name;
+    }
 }
 
 } // namespace
