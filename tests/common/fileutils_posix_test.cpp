@@ -67,10 +67,9 @@ TEST_F(FileUtilsTest, DeniedOperationsPrintAccessDeniedAndChangeNothing)
         {{"rename", file, root + "/ro/renamed"}, denied("Unable to rename " + file + " to " + root + "/ro/renamed")}};
     for (const auto& [args, expected] : rows) {
         const std::vector<std::string> command = testsupport::unprivileged(helper, args);
-        int result = -1;
-        const std::string printed = printedBy(
-            [&] { result = ProcessUtils::runWindows(command.front(), {command.begin() + 1, command.end()}, false); });
-        EXPECT_EQ(result, 1) << args.front();
+        const std::string printed = printedBy([&] {
+            EXPECT_EQ(ProcessUtils::runWindows(command.front(), {command.begin() + 1, command.end()}, false), 1);
+        });
         EXPECT_EQ(printed.substr(printed.find('\n') + 1), expected);
     }
     EXPECT_EQ(tree(root), (std::vector<std::string>{"bin/", "bin/childhelper", "ro/", "ro/file", "secret"}));

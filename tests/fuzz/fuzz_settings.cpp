@@ -10,9 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    INI::LoadOptions quiet;
-    quiet.logging = false;
-    quiet.writeBack = false;
+    const INI::LoadOptions quiet{false, false}; // neither logging nor write-back
     INI ini = INI::fromBytes(bytes, quiet);
     // The model's own text, read as the next start reads it, gives the same
     // model: no value can pass for a header. A value that ends in CR cannot
