@@ -170,11 +170,8 @@ TEST(ziputils, RefusesEmptyForeignOrBombArchiveWithinSecondsCreatingNothing)
 // extraction meets what the first wrote.
 TEST(ziputils, WritesAsUnprivilegedOwnerOrReportsFailure)
 {
-    if (const char* job = std::getenv("ZIPUTILS_TEST_UNZIP"); job && *job) {
-        const std::string zip = std::string(job).substr(0, std::string(job).find('\n'));
-        const std::string destination = std::string(job).substr(zip.size() + 1);
-        std::_Exit(!ZipUtils::testArchive(zip, nullptr) ? 3 : unzip(zip, destination) ? 0 : 1);
-    }
+    if (const char* zip = std::getenv("ZIPUTILS_TEST_UNZIP"); zip && *zip)
+        std::_Exit(!ZipUtils::testArchive(zip, nullptr) ? 3 : unzip(zip, std::getenv("ZIPUTILS_TEST_INTO")) ? 0 : 1);
     ScratchDir scratch;
     fs::permissions(scratch.path(), fs::perms(0711));
     writeZip(scratch.file("files.zip"), {{"a.txt", "a"}, {"sub/b.txt", "b"}});
@@ -187,9 +184,10 @@ TEST(ziputils, WritesAsUnprivilegedOwnerOrReportsFailure)
         fs::create_directory(scratch.file(folder));
         fs::permissions(scratch.file(folder), fs::perms(mode));
         fs::permissions(scratch.file(zip), fs::perms(0404));
-        const std::string job = "ZIPUTILS_TEST_UNZIP=" + scratch.file(zip) + "\n" + scratch.file(folder);
+        const std::vector<std::string> job
+            = {"ZIPUTILS_TEST_UNZIP=" + scratch.file(zip), "ZIPUTILS_TEST_INTO=" + scratch.file(folder)};
         for (int run = 0; run < 2; ++run)
-            EXPECT_EQ(testsupport::run(command.front(), {command.begin() + 1, command.end()}, {job}).exitCode, exitCode)
+            EXPECT_EQ(testsupport::run(command.front(), {command.begin() + 1, command.end()}, job).exitCode, exitCode)
                 << zip << " run " << run;
     }
     EXPECT_TRUE(tree(scratch.file("locked")).empty());
