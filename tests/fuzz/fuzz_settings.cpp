@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // survive a CR LF file, so inputs with CR skip that comparison.
     const INI::Sections before = ini.sections();
     ini.loadFromString(ini.serialize());
-    if (bytes.find('\r') == std::string_view::npos
-        && INI::fromBytes(ini.serialize(), quiet).sections() != before)
+    if (bytes.find('\r') == std::string_view::npos && INI::fromBytes(ini.serialize(), quiet).sections() != before)
         std::abort();
     for (const CalSection section : {CAL_SECTION_COMMON, CAL_SECTION_JT, CAL_SECTION_ZV, CAL_SECTION_QR})
         ini.getValue(CAL_KEY_SAVED_PASSWORD, section);

@@ -26,9 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return fs::path(pattern);
     }();
-    const fs::path archive = base / "input.zip";
-    const fs::path jail = base / "jail";
-    const fs::path out = jail / "out";
+    const fs::path archive = base / "input.zip", jail = base / "jail", out = jail / "out";
     std::ofstream(archive, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
     fs::create_directories(out);
 
