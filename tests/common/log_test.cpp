@@ -49,14 +49,13 @@ int main(int argc, char** argv)
     const QByteArray text = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
     const QByteArray message = text + ' ' + QByteArray(300, 'p');
     std::vector<std::thread> writers;
-    for (int t = 0; t < 4; ++t) {
+    for (int t = 0; t < 4; ++t)
         writers.emplace_back([&message] {
             for (int i = 0; i < 100; ++i) {
                 writeLog(LOG_INFO, "LogTest::threads", "%s", message.constData());
                 logcore::writeLine(LOG_INFO, nullptr, message.constData());
             }
         });
-    }
     for (std::thread& writer : writers)
         writer.join();
 
