@@ -25,21 +25,9 @@ std::string platformDetails();
 
 namespace {
 
-int record(int argc, char** argv)
-{
-    std::string text;
-    for (int i = 0; i < argc; ++i)
-        text += "arg:" + std::string(argv[i]) + '\n';
-    text += platformDetails();
-    std::ofstream out(argv[2], std::ios::binary);
-    return out.write(text.data(), static_cast<std::streamsize>(text.size())) ? 0 : 1;
-}
-
 int wait(const std::string& folder, const char* file)
 {
-    std::ifstream held;
-    if (file)
-        held.open(file);
+    std::ifstream held = file ? std::ifstream(file) : std::ifstream();
     std::ofstream(folder + "/ready") << "ready\n";
     // After a minute a failed test leaves no program behind.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
@@ -61,14 +49,17 @@ int main(int argc, char** argv)
         return std::atoi(argv[2]);
     if (mode == "signal")
         return std::raise(SIGTERM);
-    if (mode == "record" && argc >= 3)
-        return record(argc, argv);
+    if (mode == "record" && argc >= 3) {
+        std::string text;
+        for (int i = 0; i < argc; ++i)
+            text += "arg:" + std::string(argv[i]) + '\n';
+        text += platformDetails(); // before the file is open
+        return std::ofstream(argv[2], std::ios::binary) << text ? 0 : 1;
+    }
     if (mode == "wait" && (argc == 3 || argc == 4))
         return wait(argv[2], argc == 4 ? argv[3] : nullptr);
-    if (mode == "copy" && argc == 4)
-        return FileUtils::copyFile(argv[2], argv[3]) ? 0 : 1;
-    if (mode == "rename" && argc == 4)
-        return FileUtils::rename(argv[2], argv[3]) ? 0 : 1;
+    if ((mode == "copy" || mode == "rename") && argc == 4)
+        return (mode == "copy" ? FileUtils::copyFile : FileUtils::rename)(argv[2], argv[3]) ? 0 : 1;
     if (mode == "remove" && argc == 3)
         return FileUtils::removeFile(argv[2]) ? 0 : 1;
     return 100;

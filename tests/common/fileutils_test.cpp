@@ -16,15 +16,6 @@
 using namespace testplatform;
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string failure(const std::string& what, unsigned long code)
-{
-    return what + " GetLastError returned: " + std::to_string(code) + "\n";
-}
-
-} // namespace
-
 TEST_F(FileUtilsTest, CopyReplacesTargetOrPrintsOneLineKeepingContent)
 {
     const std::string source = scratch.file("tool"), target = scratch.file("copy"), link = scratch.file("link");
@@ -32,7 +23,6 @@ TEST_F(FileUtilsTest, CopyReplacesTargetOrPrintsOneLineKeepingContent)
     writeFile(source, content);
     writeFile(target, "old contents that are longer than nothing");
     EXPECT_EQ(outcome([&] { return FileUtils::copyFile(source, target); }), "");
-    EXPECT_EQ(readFile(target), content);
     // Truncating the target would empty the source when both are one file.
     fs::create_hard_link(source, link);
     for (const auto& [from, to, code] : {std::tuple{scratch.file("missing"), target, 2},
@@ -72,15 +62,13 @@ TEST_F(FileUtilsTest, CreateDirectoriesCreatesMissingLevelsAndReportsEachFailure
 TEST_F(FileUtilsTest, RemoveDirectoryAndFilesGoesOneLevelDeep)
 {
     const std::string folder = scratch.file("work");
-    writeFile(folder + "/one", "1");
-    writeFile(folder + "/.two", "2");
+    for (const std::string name : {"one", ".two", "sub/inner"})
+        writeFile(folder + "/" + name, name);
     FileUtils::createDirectory(folder + "/empty");
-    writeFile(folder + "/sub/inner", "inner");
     EXPECT_EQ(outcome([&] { return FileUtils::removeDirectoryAndFiles(folder); }),
               failure("Unable to remove directory " + folder + "/sub", directoryNotEmptyCode())
                   + failure("Unable to remove directory " + folder, directoryNotEmptyCode()));
-    EXPECT_EQ(readFile(folder + "/sub/inner"), "inner");
-    EXPECT_FALSE(FileUtils::exists(folder + "/one") || FileUtils::exists(folder + "/.two"));
+    EXPECT_EQ(tree(folder), (std::vector<std::string>{"sub/", "sub/inner"}));
 
     // A file that is already gone is no failure.
     for (int removal = 0; removal < 2; ++removal)
@@ -98,8 +86,7 @@ TEST_F(FileUtilsTest, RemoveDirectoryAndFilesGoesOneLevelDeep)
 TEST_F(FileUtilsTest, NonAsciiPathsAreUtf8ThroughEveryOperation)
 {
     const std::string name = "Zo\xC3\xAB \xCE\xA9";
-    const std::string parent = scratch.file(name), folder = parent + "/" + name;
-    const std::string file = folder + "/" + name + ".txt";
+    const std::string parent = scratch.file(name), folder = parent + "/" + name, file = folder + "/" + name + ".txt";
     const std::string copy = folder + "/copy \xCE\xA9", moved = folder + "/moved \xCE\xA9";
     FileUtils::createDirectories(folder);
     {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -14,12 +13,6 @@
 
 using namespace testplatform;
 namespace fs = std::filesystem;
-
-void testplatform::setEnvironment(const std::string& name, const std::optional<std::string>& value)
-{
-    // The wide call: values are UTF-8 and may lie outside the code page.
-    ::_wputenv_s(FileUtils::utf8ToWide(name).c_str(), value ? FileUtils::utf8ToWide(*value).c_str() : L""); // empty removes
-}
 
 unsigned long testplatform::directoryNotEmptyCode()
 {

@@ -35,10 +35,8 @@ TEST(ProcessUtils, WaitingGivesExitCodeAndMinus8ForMissingProgram)
 {
     for (const int code : {0, 3, 255})
         EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"exit", std::to_string(code)}, false), code);
-    ScratchDir scratch;
-    const std::string missing = scratch.file("missing");
     for (const bool noWait : {false, true})
-        EXPECT_EQ(ProcessUtils::runWindows(missing, {}, noWait), -8);
+        EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER ".missing", {}, noWait), -8);
 }
 
 // The program's path holds a blank and comes with backslashes.
@@ -50,13 +48,10 @@ TEST(ProcessUtils, ArgumentsReachChildAsGiven)
     fs::permissions(program, fs::perms::owner_all);
     std::string backslashes = program;
     std::replace(backslashes.begin(), backslashes.end(), '/', '\\');
-    const std::vector<std::string> args = {"record", scratch.file("record"), "two words", "  lead and trail  ",
-        "\"quoted words\"", "in\"side", "say \"hi\" now", "tab\there", "tab\tand blank", "", "%PATH%&|<>^ $HOME;`x`*"};
-
-    int result = -1;
-    const std::string printed = printedBy([&] { result = ProcessUtils::runWindows(backslashes, args, false); });
-    EXPECT_EQ(result, 0);
-    std::vector<std::string> argv = {program};
-    argv.insert(argv.end(), args.begin(), args.end());
+    const std::vector<std::string> argv = {program, "record", scratch.file("record"), "two words",
+        "  lead and trail  ", "\"quoted words\"", "in\"side", "say \"hi\" now", "tab\there", "tab\tand blank", "",
+        "%PATH%&|<>^ $HOME;`x`*"};
+    const std::string printed = printedBy(
+        [&] { EXPECT_EQ(ProcessUtils::runWindows(backslashes, {argv.begin() + 1, argv.end()}, false), 0); });
     checkChildStart(argv, readFile(scratch.file("record")), printed);
 }

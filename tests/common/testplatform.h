@@ -45,10 +45,11 @@ void writeFile(const std::string& path, const std::string& bytes); // creates th
 // Everything below root, folders ending in "/", sorted.
 std::vector<std::string> tree(const std::string& root);
 
-// Defined per platform, beside the platform's own cases: setting or clearing
-// (nullopt) an environment variable, the last-error code of removing a folder
-// that is not empty, and the check that a child started with argv got its
-// arguments, from what it recorded and what runWindows printed.
+// Defined per platform, beside the platform's own cases (setEnvironment for
+// Windows in tests/windows/winemain.cpp): setting or clearing (nullopt) an
+// environment variable, the last-error code of removing a folder that is not
+// empty, and the check that a child started with argv got its arguments, from
+// what it recorded and what runWindows printed.
 void setEnvironment(const std::string& name, const std::optional<std::string>& value);
 unsigned long directoryNotEmptyCode();
 void checkChildStart(const std::vector<std::string>& argv, const std::string& recorded, const std::string& printed);
@@ -78,6 +79,12 @@ std::string printedBy(Operation&& operation)
     testing::internal::CaptureStdout();
     operation();
     return testing::internal::GetCapturedStdout();
+}
+
+// The line that a file operation prints when it fails.
+inline std::string failure(const std::string& what, unsigned long code)
+{
+    return what + " GetLastError returned: " + std::to_string(code) + "\n";
 }
 
 // What a file operation printed, once its answer is checked to agree: true

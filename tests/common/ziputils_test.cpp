@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 namespace fs = std::filesystem;
 using testsupport::ScratchDir;
@@ -47,10 +48,13 @@ std::string deflated(const std::string& data)
     return out.substr(2, size - 6);
 }
 
-void put(std::string& out, std::uint64_t value, int bytes)
+// A number as zip stores it: little-endian, in so many bytes.
+std::string le(std::uint64_t value, int bytes)
 {
+    std::string out;
     for (int i = 0; i < bytes; ++i)
         out += static_cast<char>((value >> (8 * i)) & 0xff);
+    return out;
 }
 
 void writeZip(const std::string& path, const std::vector<Entry>& entries)
@@ -68,39 +72,19 @@ void writeZip(const std::string& path, const std::vector<Entry>& entries)
             size = static_cast<std::uint32_t>(payload.size());
             declared = damage == Damage::HugeDeclared ? 0xfffffffe : static_cast<std::uint32_t>(entry.data.size());
         }
-        std::string common;
-        put(common, damage == Damage::Encrypted ? 1 : 0, 2);
-        put(common, Z_DEFLATED, 2);
-        put(common, 0x210000, 4); // 1980-01-01 00:00
-        put(common, crc, 4);
-        put(common, size, 4);
-        put(common, declared, 4);
-        put(common, entry.name.size(), 2);
-        if (damage != Damage::SharesData) {
-            put(file, 0x04034b50, 4);
-            put(file, 20, 2);
-            file += common;
-            put(file, 0, 2);
-            file += entry.name + payload;
-        }
-        put(directory, 0x02014b50, 4);
-        put(directory, entry.unixMode ? (3 << 8) | 20 : 20, 2);
-        put(directory, 20, 2);
-        directory += common;
-        put(directory, 0, 8); // extra and comment lengths, disk, internal attributes
-        put(directory, entry.unixMode << 16, 4);
-        put(directory, offset, 4);
-        directory += entry.name;
+        // Flags, method, time (1980-01-01 00:00), CRC, sizes, name length.
+        const std::string common = le(damage == Damage::Encrypted, 2) + le(Z_DEFLATED, 2) + le(0x210000, 4)
+            + le(crc, 4) + le(size, 4) + le(declared, 4) + le(entry.name.size(), 2);
+        if (damage != Damage::SharesData)
+            file += le(0x04034b50, 4) + le(20, 2) + common + le(0, 2) + entry.name + payload;
+        // Made by (Unix when a mode is recorded), needed, ..., extra and comment lengths, disk, internal and
+        // external attributes, offset.
+        directory += le(0x02014b50, 4) + le(entry.unixMode ? (3 << 8) | 20 : 20, 2) + le(20, 2) + common + le(0, 8)
+            + le(entry.unixMode << 16, 4) + le(offset, 4) + entry.name;
     }
-    const std::size_t directoryOffset = file.size();
-    file += directory;
-    put(file, 0x06054b50, 4);
-    put(file, 0, 4);
-    put(file, entries.size() * 0x10001, 4); // entries on this disk and in all
-    put(file, directory.size(), 4);
-    put(file, directoryOffset, 4);
-    put(file, 0, 2);
-    testsupport::writeFile(path, file);
+    // Entries on this disk and in all, the directory's size and offset.
+    testsupport::writeFile(path, file + directory + le(0x06054b50, 4) + le(0, 4) + le(entries.size() * 0x10001, 4)
+                                     + le(directory.size(), 4) + le(file.size(), 4) + le(0, 2));
 }
 
 bool unzip(const std::string& zip, const std::string& destination)
@@ -109,18 +93,6 @@ bool unzip(const std::string& zip, const std::string& destination)
 }
 
 } // namespace
-
-TEST(ziputils, MissingEmptyOrForeignArchiveFailsAndCreatesNothing)
-{
-    ScratchDir scratch;
-    writeZip(scratch.file("empty.zip"), {});
-    testsupport::writeFile(scratch.file("text.zip"), "not an archive");
-    for (const std::string name : {"missing.zip", "empty.zip", "text.zip"}) {
-        EXPECT_FALSE(unzip(scratch.file(name), scratch.file("out"))) << name;
-        EXPECT_FALSE(ZipUtils::testArchive(scratch.file(name), nullptr)) << name;
-        EXPECT_FALSE(fs::exists(scratch.file("out"))) << name;
-    }
-}
 
 // Damage that only the data shows: the entries before it stay whole.
 TEST(ziputils, StopsAtDamagedEntryKeepingEarlierOnesWhole)
@@ -166,9 +138,10 @@ INSTANTIATE_TEST_SUITE_P(ziputils, HostileEntry,
                                          Entry{"secret.txt", std::string(3000, 's'), 0, Damage::Encrypted},
                                          Entry{"same.txt", "s", 0, Damage::SharesData}));
 
-// Entries that all inflate one stretch of data (1.6 GiB from 16 kB), and
-// entries that declare 8 TiB, more than any test machine has free.
-TEST(ziputils, RefusesZipBombsWithinSeconds)
+// Nothing to extract, entries that all inflate one stretch of data (1.6 GiB
+// from 16 kB), and entries that declare 8 TiB, more than any test machine has
+// free.
+TEST(ziputils, RefusesEmptyForeignOrBombArchiveWithinSecondsCreatingNothing)
 {
     ScratchDir scratch;
     std::vector<Entry> shared{{"bomb-000", std::string(std::size_t{16} << 20, '\0')}};
@@ -178,13 +151,16 @@ TEST(ziputils, RefusesZipBombsWithinSeconds)
             shared.push_back({"bomb-" + std::to_string(1000 + i).substr(1), {}, 0, Damage::SharesData});
         huge.push_back({std::to_string(i), "h", 0, Damage::HugeDeclared});
     }
-    for (const auto& bomb : {shared, huge}) {
-        writeZip(scratch.file("bomb.zip"), bomb);
+    writeZip(scratch.file("empty.zip"), {});
+    writeZip(scratch.file("shared.zip"), shared);
+    writeZip(scratch.file("huge.zip"), huge);
+    testsupport::writeFile(scratch.file("text.zip"), "not an archive");
+    for (const std::string name : {"missing.zip", "empty.zip", "text.zip", "shared.zip", "huge.zip"}) {
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_FALSE(ZipUtils::testArchive(scratch.file("bomb.zip"), nullptr));
-        EXPECT_FALSE(unzip(scratch.file("bomb.zip"), scratch.file("out")));
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-        EXPECT_FALSE(fs::exists(scratch.file("out")));
+        EXPECT_FALSE(ZipUtils::testArchive(scratch.file(name), nullptr)) << name;
+        EXPECT_FALSE(unzip(scratch.file(name), scratch.file("out"))) << name;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << name;
+        EXPECT_FALSE(fs::exists(scratch.file("out"))) << name;
     }
 }
 
@@ -194,35 +170,25 @@ TEST(ziputils, RefusesZipBombsWithinSeconds)
 // extraction meets what the first wrote.
 TEST(ziputils, WritesAsUnprivilegedOwnerOrReportsFailure)
 {
-    if (const char* job = std::getenv("ZIPUTILS_TEST_UNZIP"); job && *job) {
-        const std::string zip = std::string(job).substr(0, std::string(job).find('\n'));
-        const std::string destination = std::string(job).substr(zip.size() + 1);
-        std::_Exit(!ZipUtils::testArchive(zip, nullptr) ? 3 : unzip(zip, destination) ? 0 : 1);
-    }
+    if (const char* zip = std::getenv("ZIPUTILS_TEST_UNZIP"); zip && *zip)
+        std::_Exit(!ZipUtils::testArchive(zip, nullptr) ? 3 : unzip(zip, std::getenv("ZIPUTILS_TEST_INTO")) ? 0 : 1);
     ScratchDir scratch;
     fs::permissions(scratch.path(), fs::perms(0711));
     writeZip(scratch.file("files.zip"), {{"a.txt", "a"}, {"sub/b.txt", "b"}});
     // A backslash separates folders too.
     writeZip(scratch.file("readonly.zip"), {{"sub\\r.txt", "r", 0100444}});
-    for (const auto& [folder, mode] : {std::pair{"locked", 0505}, std::pair{"open", 0777}}) {
-        fs::create_directory(scratch.file(folder));
-        fs::permissions(scratch.file(folder), fs::perms(mode));
-    }
     const std::vector<std::string> command
         = testsupport::unprivilegedSelf({"--gtest_filter=ziputils.WritesAsUnprivilegedOwnerOrReportsFailure"});
-    const struct {
-        const char* zip;
-        const char* destination;
-        int exitCode;
-    } rows[] = {{"files.zip", "locked", 1}, {"readonly.zip", "open", 0}};
-    for (const auto& row : rows) {
-        fs::permissions(scratch.file(row.zip), fs::perms(0404));
-        for (int run = 0; run < 2; ++run) {
-            const testsupport::RunResult child = testsupport::run(
-                command.front(), {command.begin() + 1, command.end()},
-                {"ZIPUTILS_TEST_UNZIP=" + scratch.file(row.zip) + "\n" + scratch.file(row.destination)});
-            EXPECT_EQ(child.exitCode, row.exitCode) << row.zip << " run " << run;
-        }
+    for (const auto& [zip, folder, mode, exitCode] :
+         {std::tuple{"files.zip", "locked", 0505, 1}, std::tuple{"readonly.zip", "open", 0777, 0}}) {
+        fs::create_directory(scratch.file(folder));
+        fs::permissions(scratch.file(folder), fs::perms(mode));
+        fs::permissions(scratch.file(zip), fs::perms(0404));
+        const std::vector<std::string> job
+            = {"ZIPUTILS_TEST_UNZIP=" + scratch.file(zip), "ZIPUTILS_TEST_INTO=" + scratch.file(folder)};
+        for (int run = 0; run < 2; ++run)
+            EXPECT_EQ(testsupport::run(command.front(), {command.begin() + 1, command.end()}, job).exitCode, exitCode)
+                << zip << " run " << run;
     }
     EXPECT_TRUE(tree(scratch.file("locked")).empty());
     EXPECT_EQ(readFile(scratch.file("open/sub/r.txt")), "r");

@@ -175,8 +175,3 @@ TEST(KilledSwap, RecoveryLeavesOneWholeInstallation)
 }
 
 } // namespace
-
-void testplatform::setEnvironment(const std::string& name, const std::optional<std::string>& value)
-{
-    ::_wputenv_s(FileUtils::utf8ToWide(name).c_str(), value ? FileUtils::utf8ToWide(*value).c_str() : L"");
-}
