@@ -19,8 +19,9 @@
 #include <string>
 #include <thread>
 
-// childhelper_posix.cpp / childhelper_win.cpp: "fd:" lines on POSIX, the
-// command line as Windows passed it ("cmd:") on Windows.
+// childhelper_posix.cpp / childhelper_win.cpp: "fd:" lines and the state of
+// two signals on POSIX, the command line as Windows passed it ("cmd:") on
+// Windows.
 std::string platformDetails();
 
 namespace {

@@ -35,18 +35,24 @@ TEST(ProcessUtils, SignalGivesItsResult)
     EXPECT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"signal"}, false), 128 + SIGTERM);
 }
 
-// A restarted Cartaline must not hold our files open, nor linger as our
-// zombie: it belongs to init at once.
+// A restarted Cartaline must not hold our files open, block or ignore
+// signals as we do, nor linger as our zombie: it belongs to init at once.
 TEST(ProcessUtils, ChildInheritsOnlyStandardDescriptorsAndIsNoChildOfOurs)
 {
     ScratchDir scratch;
     const int file = ::open(scratch.path().c_str(), O_RDONLY);
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGUSR1);
+    ::pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
     ASSERT_EQ(ProcessUtils::runWindows(WRENHOP_CHILD_HELPER, {"record", scratch.file("record")}), 0);
     EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
     std::string recorded;
     ASSERT_TRUE(eventually([&] { return !(recorded = readFile(scratch.file("record"))).empty(); }));
     ::close(file);
-    EXPECT_EQ(recorded.substr(recorded.find("\nfd:") + 1), "fd:0\nfd:1\nfd:2\n");
+    EXPECT_EQ(recorded.substr(recorded.find("\nfd:") + 1),
+              "fd:0\nfd:1\nfd:2\nSIGUSR1 open, SIGPIPE default\n");
 }
 
 // The browser is looked up in PATH.
