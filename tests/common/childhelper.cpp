@@ -24,25 +24,6 @@
 // Windows.
 std::string platformDetails();
 
-namespace {
-
-int wait(const std::string& folder, const char* file)
-{
-    std::ifstream held = file ? std::ifstream(file) : std::ifstream();
-    std::ofstream(folder + "/ready") << "ready\n";
-    // After a minute a failed test leaves no program behind.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    while (!std::ifstream(folder + "/go")) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return 1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    held.close();
-    return std::ofstream(folder + "/done") << "done\n" ? 0 : 1;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
@@ -57,8 +38,20 @@ int main(int argc, char** argv)
         text += platformDetails(); // before the file is open
         return std::ofstream(argv[2], std::ios::binary) << text ? 0 : 1;
     }
-    if (mode == "wait" && (argc == 3 || argc == 4))
-        return wait(argv[2], argc == 4 ? argv[3] : nullptr);
+    if (mode == "wait" && (argc == 3 || argc == 4)) {
+        std::ifstream held = argc == 4 ? std::ifstream(argv[3]) : std::ifstream();
+        const std::string folder = argv[2];
+        std::ofstream(folder + "/ready") << "ready\n";
+        // After a minute a failed test leaves no program behind.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (!std::ifstream(folder + "/go")) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return 1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        held.close();
+        return std::ofstream(folder + "/done") << "done\n" ? 0 : 1;
+    }
     if ((mode == "copy" || mode == "rename") && argc == 4)
         return (mode == "copy" ? FileUtils::copyFile : FileUtils::rename)(argv[2], argv[3]) ? 0 : 1;
     if (mode == "remove" && argc == 3)

@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -89,11 +88,9 @@ TEST_F(FileUtilsTest, NonAsciiPathsAreUtf8ThroughEveryOperation)
     const std::string parent = scratch.file(name), folder = parent + "/" + name, file = folder + "/" + name + ".txt";
     const std::string copy = folder + "/copy \xCE\xA9", moved = folder + "/moved \xCE\xA9";
     FileUtils::createDirectories(folder);
-    {
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(FileUtils::openFile(file, "wb"), &std::fclose);
-        ASSERT_TRUE(out);
-        EXPECT_GE(std::fputs("content", out.get()), 0);
-    }
+    std::FILE* const out = FileUtils::openFile(file, "wb");
+    ASSERT_TRUE(out);
+    EXPECT_TRUE(std::fputs("content", out) >= 0 && std::fclose(out) == 0);
     EXPECT_EQ(outcome([&] { return FileUtils::copyFile(file, copy); }), "");
     EXPECT_EQ(outcome([&] { return FileUtils::rename(copy, moved); }), "");
     EXPECT_EQ(outcome([&] { return FileUtils::replaceFile(moved, file); }), "");

@@ -15,8 +15,7 @@ namespace {
 TEST(InstallFs, MovesLinksAndFlushesAsTheTransactionNeeds)
 {
     const ScratchDir scratch;
-    const std::string a = scratch.file("a");
-    const std::string b = scratch.file("b");
+    const std::string a = scratch.file("a"), b = scratch.file("b");
     writeFile(a, "new");
     writeFile(b, "old");
     EXPECT_FALSE(installfs::move(a, b));

@@ -15,12 +15,11 @@ namespace {
 
 TEST(RunContext, InstallPathRemovesOnlyALastPackageComponent)
 {
-    for (const auto& [applicationDir, installPath] : std::vector<std::pair<std::string, std::string>>{
-             {"D:/package/package", "D:/package"}, {"D:/Apps/package/bin", "D:/Apps/package/bin"}}) {
-        bool found = false;
-        EXPECT_EQ(RunContext::installPathFromProgramFolder(applicationDir, &found), installPath);
-        EXPECT_EQ(found, applicationDir != installPath) << applicationDir;
-    }
+    bool found = false, foundOther = true;
+    EXPECT_EQ(RunContext::installPathFromProgramFolder("D:/package/package", &found) + " "
+                  + RunContext::installPathFromProgramFolder("D:/Apps/package/bin", &foundOther),
+              "D:/package D:/Apps/package/bin");
+    EXPECT_TRUE(found && !foundOther);
 }
 
 TEST(Service, MatchesPlatformCaseSensitivelyTakesTheFirstAndJoinsTheUrlUnchanged)
