@@ -22,10 +22,7 @@ void testplatform::setEnvironment(const std::string& name, const std::optional<s
     value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
 }
 
-unsigned long testplatform::directoryNotEmptyCode()
-{
-    return ENOTEMPTY;
-}
+unsigned long testplatform::directoryNotEmptyCode() { return ENOTEMPTY; }
 
 // A copy keeps the mode; removal does not follow a link out of the folder.
 TEST_F(FileUtilsTest, CopyKeepsSourceModeAndRemovalStaysInFolder)

@@ -14,10 +14,7 @@
 using namespace testplatform;
 namespace fs = std::filesystem;
 
-unsigned long testplatform::directoryNotEmptyCode()
-{
-    return ERROR_DIR_NOT_EMPTY;
-}
+unsigned long testplatform::directoryNotEmptyCode() { return ERROR_DIR_NOT_EMPTY; }
 
 // Each removal takes the next free name: the earlier ones hold the others.
 TEST(FileUtils, RunningProgramIsRemovedByMovingItIntoTempUnderFreeName)

@@ -18,8 +18,7 @@ ScratchDir::ScratchDir()
     const char* temp = std::getenv("TEMP");
     const fs::path base = temp ? fs::path(temp) : fs::temp_directory_path();
     const fs::path candidate = base / ("scratch-" + std::to_string(std::random_device()()));
-    std::error_code error;
-    if (fs::create_directories(candidate, error))
+    if (std::error_code error; fs::create_directories(candidate, error))
         mPath = candidate.generic_string();
     EXPECT_FALSE(mPath.empty()) << "no scratch folder below TEMP";
 }
@@ -35,8 +34,7 @@ ScratchDir::~ScratchDir()
 std::string readFile(const std::string& path)
 {
     // A folder reads as empty, as a missing file does; reading it would throw.
-    std::error_code error;
-    if (fs::is_directory(fs::u8path(path), error))
+    if (std::error_code error; fs::is_directory(fs::u8path(path), error))
         return {};
     std::ifstream in(fs::u8path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -120,10 +120,8 @@ public:
     HeldChild(const std::string& program, const std::string& folder, const std::string& file = {}) : mFolder(folder)
     {
         // An empty argument would not reach the child on Windows.
-        std::vector<std::string> args = {"wait", folder};
-        if (!file.empty())
-            args.push_back(file);
-        mStarted = ProcessUtils::runWindows(program, args) == 0
+        const std::vector<std::string> args{"wait", folder, file};
+        mStarted = ProcessUtils::runWindows(program, {args.begin(), args.end() - (file.empty() ? 1 : 0)}) == 0
             && eventually([&] { return std::filesystem::exists(folder + "/ready"); });
     }
     ~HeldChild()

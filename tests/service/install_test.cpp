@@ -123,10 +123,8 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
             hash.replace(at, std::strlen(mark), enginetest::hashHex(served, algorithm));
     Manifest manifest;
     std::string source = c.source;
-    if (const auto mark = source.find("#drop"); mark != std::string::npos) {
-        source.erase(mark);
-        server.dropNext(source, 300);
-    }
+    if (const auto mark = source.find("#drop"); mark != std::string::npos)
+        server.dropNext(source.erase(mark), 300);
     if (const auto scheme = source.find("://"); scheme != std::string::npos && source.front() != '/') {
         manifest.host = source.substr(0, scheme + 3);
         source.erase(0, scheme + 3);

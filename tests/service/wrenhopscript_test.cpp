@@ -26,8 +26,8 @@ TEST(WrenhopScript, ReadsNumbersAndBoolsTheOldWay)
                                             + "</package></packages></m>"));
         ASSERT_EQ(script.getFiles().size() + script.getPackages().size(), 2u);
         const auto& file = script.getFiles()[0];
-        const std::int64_t read = xml[1] == 'p' ? file.permissions : xml[1] == 'i' ? file.isMainBinary : 0;
-        EXPECT_EQ(xml[1] == 's' ? script.getPackages()[0].size : read, expected) << xml;
+        EXPECT_EQ(xml[1] == 's' ? script.getPackages()[0].size : xml[1] == 'p' ? file.permissions : file.isMainBinary,
+                  expected) << xml;
     }
 }
 

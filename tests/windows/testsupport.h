@@ -31,15 +31,8 @@ struct RunResult {
     std::string err;
 };
 
-inline bool runningAsRoot()
-{
-    return false;
-}
-
-inline std::vector<std::string> unprivilegedSelf(const std::vector<std::string>&)
-{
-    return {{}};
-}
+inline bool runningAsRoot() { return false; }
+inline std::vector<std::string> unprivilegedSelf(const std::vector<std::string>&) { return {{}}; }
 
 inline RunResult run(const std::string&, const std::vector<std::string>&, const std::vector<std::string>& = {})
 {
