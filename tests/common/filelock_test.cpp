@@ -17,8 +17,7 @@ TEST_F(FileUtilsTest, LockWithoutLiveHolderIsTakenOverWhateverTheFileHolds)
     const std::string path = scratch.file("Wrenhop.lock");
     for (const std::string leftover : {"", "4242\nhost\nWrenhop\n"}) {
         writeFile(path, leftover);
-        FileLock first(path);
-        FileLock second(path);
+        FileLock first(path), second(path);
         EXPECT_EQ(first.tryLock(), FileLock::Result::Acquired) << leftover;
         EXPECT_EQ(second.tryLock(), FileLock::Result::HeldElsewhere);
         first.release();

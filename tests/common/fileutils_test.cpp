@@ -15,7 +15,9 @@
 using namespace testplatform;
 namespace fs = std::filesystem;
 
-TEST_F(FileUtilsTest, CopyReplacesTargetOrPrintsOneLineKeepingContent)
+// Copying and replacing replace the target, renaming refuses it; each failure
+// prints one line.
+TEST_F(FileUtilsTest, CopyAndReplaceFileReplaceTargetRenameRefusesIt)
 {
     const std::string source = scratch.file("tool"), target = scratch.file("copy"), link = scratch.file("link");
     const std::string content = std::string(200000, 'x') + "end";
@@ -30,10 +32,7 @@ TEST_F(FileUtilsTest, CopyReplacesTargetOrPrintsOneLineKeepingContent)
                   failure("Failed to copy " + from + " to " + to, code));
     EXPECT_EQ(readFile(source), content);
     EXPECT_EQ(readFile(target), content);
-}
 
-TEST_F(FileUtilsTest, RenameRefusesExistingNameAndReplaceFileReplaces)
-{
     const std::string from = scratch.file("cal.ini.tmp"), to = scratch.file("cal.ini");
     writeFile(from, "new");
     writeFile(to, "old");

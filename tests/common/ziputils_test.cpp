@@ -144,8 +144,7 @@ INSTANTIATE_TEST_SUITE_P(ziputils, HostileEntry,
 TEST(ziputils, RefusesEmptyForeignOrBombArchiveWithinSecondsCreatingNothing)
 {
     ScratchDir scratch;
-    std::vector<Entry> shared{{"bomb-000", std::string(std::size_t{16} << 20, '\0')}};
-    std::vector<Entry> huge;
+    std::vector<Entry> shared{{"bomb-000", std::string(std::size_t{16} << 20, '\0')}}, huge;
     for (int i = 1; i < 2048; ++i) {
         if (i < 100)
             shared.push_back({"bomb-" + std::to_string(1000 + i).substr(1), {}, 0, Damage::SharesData});

@@ -37,11 +37,10 @@ protected:
     {
         service.setListener(&listener);
         server.put("/files/update_win.zip", body);
-        writeFile(install.file("package/Cartaline.exe"), "old exe");
+        for (const auto& [name, data] : Entries{{"Cartaline.exe", "old exe"}, {"data/old.txt", "old data"},
+                                                 {"keep.txt", "untouched"}, {"Cartaline.exe.bak", "the user's own"}})
+            writeFile(install.file("package/" + name), data);
         fs::permissions(install.file("package/Cartaline.exe"), fs::perms(0700));
-        writeFile(install.file("package/data/old.txt"), "old data");
-        writeFile(install.file("package/keep.txt"), "untouched");
-        writeFile(install.file("package/Cartaline.exe.bak"), "the user's own");
     }
 
     // False when the manifest names no usable package.
@@ -96,7 +95,7 @@ struct Case {
     const char* package = "update_win";
     // "link": package/data is a link to a copy outside; "full": files stop
     // growing at 500 bytes, as on a full disk.
-    const char* tweak = "";
+    std::string tweak = {};
 };
 
 // The installation refuses the package and changes nothing.
@@ -131,9 +130,8 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
     }
     manifest.exec = c.exec;
     manifest.package = c.package;
-    const std::string tweak = c.tweak;
     const testsupport::ScratchDir outside;
-    if (tweak == "link") {
+    if (c.tweak == "link") {
         fs::copy(install.file("package/data"), outside.path(), fs::copy_options::recursive);
         fs::remove_all(install.file("package/data"));
         fs::create_directory_symlink(outside.path(), install.file("package/data"));
@@ -149,7 +147,7 @@ TEST_P(Outcome, EndsInItsStateLeavingNothingHalfDone)
         ASSERT_TRUE(load(source, hash, c.size, manifest));
         rlimit unlimited{}, limit{};
         ::getrlimit(RLIMIT_FSIZE, &unlimited);
-        limit = {tweak == "full" ? 500 : unlimited.rlim_cur, unlimited.rlim_max};
+        limit = {c.tweak == "full" ? 500 : unlimited.rlim_cur, unlimited.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         EXPECT_EQ(run(), c.state);
