@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using testsupport::readFile;
@@ -33,9 +34,7 @@ constexpr const char* kChildVariable = "INI_TEST_LOAD_AS_CHILD";
 // The file is rewritten from the model that the memory reader builds alike.
 TEST(Ini, ReadersAgreeOnEveryLineRule)
 {
-    struct Edit {
-        std::string section, key, value;
-    };
+    using Edit = std::tuple<std::string, std::string, std::string>; // section, key, value
     const Edit regionUs = {"common", "Region", "US"};
     const struct {
         const char* name;
@@ -56,8 +55,8 @@ TEST(Ini, ReadersAgreeOnEveryLineRule)
         ScratchDir dir;
         writeFile(dir.file("cal.ini"), row.input);
         INI::Sections expected = INI::fromBytes("", {false, false}).sections();
-        for (const Edit& edit : row.edits)
-            expected[edit.section][edit.key] = edit.value;
+        for (const auto& [section, key, value] : row.edits)
+            expected[section][key] = value;
         const INI memory = INI::fromBytes(row.input, {false, false});
         EXPECT_EQ(INI(dir.file("cal.ini")).sections(), expected) << row.name;
         EXPECT_EQ(memory.sections(), expected) << row.name;
@@ -110,8 +109,7 @@ TEST(Ini, UnreadableOrUnreplaceableFileStaysWhole)
     constexpr fs::perms writeOnly = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     const struct {
         const char* name;
-        fs::perms folder;
-        fs::perms file;
+        fs::perms folder, file;
         bool fullDisk = false; // the temporary lands on /dev/full
     } rows[] = {
         // Writable but unreadable, so that only the read failure keeps it whole.
