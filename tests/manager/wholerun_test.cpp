@@ -64,6 +64,10 @@ protected:
             QObject::connect(mScenes, signal, mScenes, [this] {
                 mOffGuiThread += QThread::currentThread() == QCoreApplication::instance()->thread() ? 0 : 1;
             }, Qt::DirectConnection);
+        // The state that last set the download's progress: the transfer's own reports may stop short of 100.
+        QObject::connect(mScenes, &SceneController::downloadProgressBarChanged, mScenes, [this] {
+            mDownloadBar = std::to_string(mScenes->getDownloadProgressBar()) + " in " + stateTrace(mLog.text()).back();
+        });
         mRun.manager().setCurrentVersionCartaline("2.1.0");
         mScenes->setRetryHook([this] { mRun.manager().onStateMachine(2, 0.0); });
         mScenes->setSceneQmlUrl(kDownloading);
@@ -79,6 +83,7 @@ protected:
         // The last queued writes of the installation thread.
         waitUntil([this] { return mScenes->getInstallProgressBar() == 100; }, 5000);
         EXPECT_EQ(mScenes->getSceneQmlUrl(), kInstalling);
+        EXPECT_EQ(mDownloadBar, "100 in run 4");
         EXPECT_EQ(resultLines(), std::vector<std::string>{kSuccessLine});
         const std::string record = testsupport::readFile(mRun.restartRecord());
         EXPECT_EQ(record.find("end\n"), record.rfind("end\n")) << "started more than once:\n" << record;
@@ -93,6 +98,7 @@ protected:
     PackageServer mServer;
     SceneController* mScenes = SceneController::getInstance();
     int mOffGuiThread = 0;
+    std::string mDownloadBar;
 };
 
 
