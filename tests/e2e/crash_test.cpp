@@ -49,7 +49,7 @@ struct Installation : Sandbox {
     // One start as Cartaline makes it, with the manifest in place.
     std::unique_ptr<Program> start(const char* mode, const QStringList& env = {})
     {
-        testsupport::writeFile(path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
+        writeManifest(manifest, path("temp/CaL"));
         return std::make_unique<Program>(*this, std::vector<std::string>{"Cartaline", "2.1.0", mode}, env);
     }
 

@@ -61,7 +61,7 @@ TEST_P(Outcomes, EndsAsExpected)
     Manifest manifest;
     manifest.source = "/files/update";
     manifest = served(server, zipBytes(newRelease), manifest);
-    testsupport::writeFile(sandbox.path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
+    writeManifest(manifest, sandbox.path("temp/CaL"));
     if (outcome.readOnly) {
         const bool root = testsupport::runningAsRoot();
         EXPECT_TRUE(!root || testsupport::run("chown", {"-R", "65534:65534", sandbox.scratch.path()}).exitCode == 0);
@@ -106,7 +106,7 @@ TEST(Program, SecondInstanceQuitsWithoutChangesUntilTheFirstIsGone)
     Manifest manifest;
     manifest.host = PackageServer().host(); // closed with the server: connecting is refused
     const Sandbox sandbox(WRENHOP_EXECUTABLE);
-    testsupport::writeFile(sandbox.path("temp/CaL/packageInfo.xml"), manifestXml(manifest));
+    writeManifest(manifest, sandbox.path("temp/CaL"));
 
     // What a run that died while writing its lock leaves behind, beside the
     // work folder, which the clean-up deletes.

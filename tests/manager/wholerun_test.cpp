@@ -10,6 +10,7 @@
 #include "wrenhopmanager.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -78,10 +79,11 @@ protected:
     // unpacker's), Cartaline restarted once, the work folder gone.
     void expectSuccess()
     {
-        ASSERT_TRUE(waitUntil([this] { return testsupport::readFile(mRun.restartRecord()).find("end\n") != std::string::npos; }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return testsupport::readFile(mRun.restartRecord()).find("end\n") != std::string::npos; }, 30000));
         ASSERT_TRUE(mRun.manager().waitForWorkers(10s));
         // The last queued writes of the installation thread.
-        waitUntil([this] { return mScenes->getInstallProgressBar() == 100; }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return mScenes->getInstallProgressBar() == 100; }));
         EXPECT_EQ(mScenes->getSceneQmlUrl(), kInstalling);
         EXPECT_EQ(mDownloadBar, "100 in run 4");
         EXPECT_EQ(resultLines(), std::vector<std::string>{kSuccessLine});
@@ -125,7 +127,8 @@ TEST_P(WholeRun, EndsAtItsSceneWithItsResultLine)
     if (c.scene == kInstalling) {
         expectSuccess();
     } else {
-        ASSERT_TRUE(waitUntil([&] { return mScenes->getSceneQmlUrl() == c.scene; }) && mRun.manager().waitForWorkers(10s));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return mScenes->getSceneQmlUrl() == c.scene; }, 30000)
+                    && mRun.manager().waitForWorkers(10s));
         std::string line = c.line;
         if (const auto at = line.find("{url}"); at != std::string::npos)
             line.replace(at, 5, mServer.host() + manifest.source);

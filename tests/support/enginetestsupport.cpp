@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "enginetestsupport.h"
 
-#include "log.h"
-#include "registration.h"
 #include "scenecontroller.h"
-#include "testsupport.h"
 #include "wrenhopmanager.h"
-#include "wrenhopservice.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -169,11 +163,7 @@ RunContext testContext(const std::string& installPath, const std::string& workFo
 }
 
 struct OwnRun::Objects {
-    explicit Objects(const RunContext& context)
-        : service(context)
-    {
-    }
-
+    explicit Objects(const RunContext& context) : service(context) {}
     WrenhopService service;
     Registration<WrenhopService> serviceRegistration{service};
     WrenhopManager manager{service, SceneController::getInstance()};
@@ -232,25 +222,21 @@ std::string hashHex(const std::string& bytes, QCryptographicHash::Algorithm algo
     return QCryptographicHash::hash(QByteArray::fromStdString(bytes), algorithm).toHex().toStdString();
 }
 
-std::string manifestXml(const Manifest& m)
+void writeManifest(const Manifest& m, const std::string& folder)
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<update>\n"
-           "  <release><version>2.2.0</version><date>2026-11-30</date></release>\n"
-           "  <packages><package>\n"
-           "    <name>" + m.package + "</name><hash>" + m.hash + "</hash>\n"
-           "    <host>" + m.host + "</host><source>" + m.source + "</source>\n"
-           "    <platform>windows</platform><size>" + m.size + "</size>\n"
-           "  </package></packages>\n"
-           "  <install><file>\n"
-           "    <name>Cartaline</name><package>" + m.package + "</package><target></target>\n"
-           "    <exec>" + m.exec + "</exec><platform>" + m.filePlatform + "</platform>\n"
-           "    <permissions>" + m.permissions + "</permissions><is-main-binary>true</is-main-binary>\n"
-           "  </file></install>\n</update>\n";
-}
-
-void writeManifest(const Manifest& manifest, const std::string& folder)
-{
-    testsupport::writeFile(folder + "/packageInfo.xml", manifestXml(manifest));
+    testsupport::writeFile(folder + "/packageInfo.xml",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<update>\n"
+        "  <release><version>2.2.0</version><date>2026-11-30</date></release>\n"
+        "  <packages><package>\n"
+        "    <name>" + m.package + "</name><hash>" + m.hash + "</hash>\n"
+        "    <host>" + m.host + "</host><source>" + m.source + "</source>\n"
+        "    <platform>windows</platform><size>" + m.size + "</size>\n"
+        "  </package></packages>\n"
+        "  <install><file>\n"
+        "    <name>Cartaline</name><package>" + m.package + "</package><target></target>\n"
+        "    <exec>" + m.exec + "</exec><platform>" + m.filePlatform + "</platform>\n"
+        "    <permissions>" + m.permissions + "</permissions><is-main-binary>true</is-main-binary>\n"
+        "  </file></install>\n</update>\n");
 }
 
 Manifest served(PackageServer& server, const std::string& bytes, Manifest manifest)
@@ -356,6 +342,11 @@ Sandbox::~Sandbox()
                                      std::filesystem::perm_options::add, ignored);
 }
 
+std::vector<std::string> Sandbox::resultLines() const
+{
+    return enginetest::resultLines(path("appdata/Cartaline/error_log1.log"));
+}
+
 std::string Sandbox::logText() const
 {
     std::string text;
@@ -364,34 +355,26 @@ std::string Sandbox::logText() const
     return text;
 }
 
-std::vector<std::string> Sandbox::resultLines() const
-{
-    return enginetest::resultLines(path("appdata/Cartaline/error_log1.log"));
-}
-
 Program::Program(const Sandbox& sandbox, const std::vector<std::string>& args, const QStringList& env,
                  bool unprivileged)
     : mSandbox(sandbox)
 {
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     // The unprivileged user may not write the QML cache in root's home.
-    QStringList environment = QProcess::systemEnvironment() + env;
-    for (const auto& [name, value] : {std::pair{"TEMP", sandbox.path("temp")}, {"APPDATA", sandbox.path("appdata")},
-                                      {"CARTALINE_STANDIN_RECORD", sandbox.path("restart.record")},
-                                      {"QT_QPA_PLATFORM", "offscreen"}, {"QT_QUICK_BACKEND", "software"},
-                                      {"QML_DISABLE_DISK_CACHE", "1"}})
-        environment << QString::fromStdString(std::string(name) + "=" + value);
-    process.setEnvironment(environment);
-    process.setWorkingDirectory(QString::fromStdString(sandbox.install + "/package"));
+    process.setEnvironment(QProcess::systemEnvironment() + env
+                           + QStringList{"TEMP=" + q(sandbox.path("temp")), "APPDATA=" + q(sandbox.path("appdata")),
+                                         "CARTALINE_STANDIN_RECORD=" + q(sandbox.path("restart.record")),
+                                         "QT_QPA_PLATFORM=offscreen", "QT_QUICK_BACKEND=software",
+                                         "QML_DISABLE_DISK_CACHE=1"});
+    process.setWorkingDirectory(q(sandbox.install + "/package"));
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QString::fromStdString(sandbox.path("stderr.txt")), QIODevice::Append);
-    std::vector<std::string> command{sandbox.install + "/package/Wrenhop"};
-    command.insert(command.end(), args.begin(), args.end());
-    if (unprivileged)
-        command = testsupport::unprivileged(command.front(), args);
-    QStringList arguments;
-    for (auto it = command.begin() + 1; it != command.end(); ++it)
-        arguments << QString::fromStdString(*it);
-    process.start(QString::fromStdString(command.front()), arguments);
+    process.setStandardErrorFile(q(sandbox.path("stderr.txt")), QIODevice::Append);
+    QStringList command;
+    for (const std::string& arg : testsupport::unprivileged(sandbox.install + "/package/Wrenhop", args))
+        command << q(arg);
+    // The prefix that drops privileges, only when asked for.
+    command = command.mid(unprivileged ? 0 : command.size() - 1 - static_cast<int>(args.size()));
+    process.start(command.takeFirst(), command);
     EXPECT_TRUE(process.waitForStarted(10000));
 }
 
@@ -404,8 +387,7 @@ bool Program::waitForLog(const std::string& text, int times, std::size_t after)
             ++found;
         return found >= times;
     };
-    waitUntil([&] { return !running() || logged(); }, 60000);
-    return logged();
+    return QTest::qWaitFor([&] { return !running() || logged(); }, 60000) && logged();
 }
 
 int Program::waitForExit()
@@ -420,26 +402,6 @@ void Program::end()
         process.kill();
         process.waitForFinished(10000);
     }
-}
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
-std::string logText()
-{
-    const QDir dir(logDirPath());
-    std::string text;
-    for (const QString& name : dir.entryList({QStringLiteral("Wrenhop *.log")}, QDir::Files, QDir::Name))
-        text += testsupport::readFile(dir.filePath(name).toStdString());
-    return text;
 }
 
 std::vector<std::string> stateTrace(const std::string& log)

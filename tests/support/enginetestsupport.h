@@ -11,7 +11,6 @@
 #include <QProcess>
 
 #include <atomic>
-#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -123,7 +122,6 @@ struct Manifest {
     std::string exec = "Cartaline.exe";
     std::string permissions = "0755";
 };
-std::string manifestXml(const Manifest& manifest);
 // As packageInfo.xml in the work folder.
 void writeManifest(const Manifest& manifest, const std::string& folder = wrenhop::service::DOWNLOAD_DIR_PATH());
 // The manifest for these bytes served at its source.
@@ -141,6 +139,10 @@ Snapshot snapshot(const std::string& root);
 // The snapshot with the entries written over it in the unpacker's modes,
 // Cartaline's executable 0755.
 Snapshot withEntries(Snapshot installation, const Entries& entries);
+
+// The lines of a result log (default: this process's) without their line
+// ends, each time as "#".
+std::vector<std::string> resultLines(const std::string& path = {});
 
 // <scratch>/install/package holds a copy of the program; TEMP (with the work
 // folder), APPDATA, the restarted stand-in's record and the program's error
@@ -187,13 +189,9 @@ private:
     const Sandbox& mSandbox;
 };
 
-// Spins the event loop until the condition holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
-
-// The program's log files, and "run N" / "exit N" for each state machine
-// line of a log but the download's progress (3), in order.
-std::string logText();
-std::vector<std::string> stateTrace(const std::string& log = logText());
+// "run N" / "exit N" for each state machine line of a log but the download's
+// progress (3), in order.
+std::vector<std::string> stateTrace(const std::string& log);
 
 // The lines this process logs while the object lives (other processes may
 // write the same log files meanwhile).
@@ -204,9 +202,5 @@ public:
     ~LogTail();
     std::string text() const;
 };
-
-// The lines of a result log (default: this process's) without their line
-// ends, each time as "#".
-std::vector<std::string> resultLines(const std::string& path = {});
 
 } // namespace enginetest
