@@ -404,18 +404,18 @@ void Program::end()
     }
 }
 
-std::vector<std::string> stateTrace(const std::string& log)
+std::string stateTrace(const std::string& log)
 {
     // A log file's lines, and what the message handler sees, which has one
     // more blank after the function. How often the download reports its
     // progress (state 3) depends on the transfer's pace: left out.
     static const std::regex line(R"(WrenhopManager::onStateMachine +(run|exit) onStateMachine \(state:(-?\d+)\)$)");
-    std::vector<std::string> trace;
+    std::string trace;
     std::istringstream in(log);
     std::smatch match;
     for (std::string text; std::getline(in, text);) {
         if (std::regex_search(text, match, line) && match[2] != "3")
-            trace.push_back(match[1].str() + " " + match[2].str());
+            trace += (trace.empty() ? "" : " ") + match[2].str() + (match[1] == "exit" ? "." : "");
     }
     return trace;
 }

@@ -189,9 +189,10 @@ private:
     const Sandbox& mSandbox;
 };
 
-// "run N" / "exit N" for each state machine line of a log but the download's
-// progress (3), in order.
-std::vector<std::string> stateTrace(const std::string& log);
+// The states that a log's state machine lines name, in order, but the
+// download's progress (3): "N" where state N runs, "N." where the machine
+// stops after it; e.g. "2 11 11.".
+std::string stateTrace(const std::string& log);
 
 // The lines this process logs while the object lives (other processes may
 // write the same log files meanwhile).
