@@ -3,9 +3,6 @@
 // files, at each of its steps over staging, journal, swap and commit, or by
 // SIGTERM; then started again as Cartaline would.
 #include "enginetestsupport.h"
-#include "testsupport.h"
-
-#include <QProcess>
 
 #include <gtest/gtest.h>
 

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 using namespace enginetest;
 namespace fs = std::filesystem;
@@ -39,11 +40,16 @@ struct Outcome {
 
 class Outcomes : public ::testing::TestWithParam<Outcome> {};
 
-int runStartupHere(const char* mode)
+// The program's start-up in this process, with what the user does looked
+// at every 20 ms.
+int runStartupHere(const std::function<void()>& user)
 {
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, user);
+    timer.start(20);
     // A run that never quits fails the test instead of hanging it.
     QTimer::singleShot(90000, QCoreApplication::instance(), &QCoreApplication::quit);
-    return runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), runContext(), "2.1.0", mode);
+    return runStartup(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), runContext(), "2.1.0", "0");
 }
 
 } // namespace
@@ -130,8 +136,7 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
     server.put(manifest.source, std::string(good.size(), 'x'));
     writeManifest(manifest);
 
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
+    EXPECT_EQ(runStartupHere([&] {
         auto* retry = AppEngine::getInstance()->rootObject()->findChild<QQuickItem*>(QStringLiteral("confirmButton"));
         if (!retry || !retry->isVisible() || retry->width() <= 0
             || SceneController::getInstance()->getSceneQmlUrl() != "qrc:/qml/Noti_UpdateFailRetry.qml")
@@ -139,10 +144,7 @@ TEST(Program, RetryButtonAfterFailedDownloadUpdates)
         server.put(manifest.source, good);
         const QPointF centre = retry->mapToScene(QPointF(retry->width() / 2, retry->height() / 2));
         QTest::mouseClick(retry->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-    });
-    user.start(20);
-
-    EXPECT_EQ(runStartupHere("0"), 0);
+    }), 0);
     EXPECT_EQ(resultLines(), std::vector<std::string>{kSuccessLine});
 }
 
@@ -157,14 +159,10 @@ TEST(Program, QuitDuringTransferCancelsItAndLeavesNoThread)
     manifest.source = "/stall" + manifest.source;
     writeManifest(manifest);
 
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [] {
+    EXPECT_EQ(runStartupHere([] {
         if (SceneController::getInstance()->getDownloadProgressBar() > 0)
             QCoreApplication::quit();
-    });
-    user.start(20);
-
-    EXPECT_EQ(runStartupHere("0"), 0);
+    }), 0);
     // The service, which joins its workers, is gone when the start-up returns.
     EXPECT_LT(log.text().find("download cancelled: "), log.text().find("WrenhopService::~WrenhopService"));
     EXPECT_TRUE(resultLines().empty());

@@ -37,9 +37,16 @@ PackageServer::PackageServer()
     });
     server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         std::smatch paced;
-        const std::string path = request.path;
-        const std::string mode = std::regex_match(path, paced, std::regex("/(stall|slow)(/.*)")) ? paced[1].str() : "";
-        const Answer found = answer(mode.empty() ? path : paced[2].str());
+        const bool isPaced = std::regex_match(request.path, paced, std::regex("/(stall|slow)(/.*)"));
+        const std::string mode = isPaced ? paced[1].str() : "";
+        Answer found;
+        {
+            // What was put for the path, cut when a drop was asked for.
+            const std::lock_guard<std::mutex> lock(mMutex);
+            Answer& put = mAnswers[isPaced ? paced[2].str() : request.path];
+            found = put;
+            put.cut = std::string::npos;
+        }
         // The library would cut the body by the Range header on its own;
         // this server decides itself, and may ignore it.
         const_cast<httplib::Request&>(request).ranges.clear();
@@ -98,15 +105,6 @@ PackageServer::~PackageServer()
     mThread.join();
 }
 
-// What was put for the path, cut when a drop was asked for.
-PackageServer::Answer PackageServer::answer(const std::string& path)
-{
-    const std::lock_guard<std::mutex> lock(mMutex);
-    const Answer found = mAnswers[path];
-    mAnswers[path].cut = std::string::npos;
-    return found;
-}
-
 void PackageServer::put(const std::string& path, std::string bytes, int status)
 {
     std::string etag = '"' + hashHex(bytes).substr(0, 16) + '"';
@@ -118,11 +116,6 @@ void PackageServer::dropNext(const std::string& path, std::size_t after)
 {
     const std::lock_guard<std::mutex> lock(mMutex);
     mAnswers[path].cut = after;
-}
-
-std::string PackageServer::host() const
-{
-    return "http://127.0.0.1:" + std::to_string(mPort);
 }
 
 int PackageServer::requests(const std::string& path) const

@@ -41,7 +41,7 @@ public:
     void put(const std::string& path, std::string bytes, int status = 200);
     // The next answer for the path hangs up after that many body bytes.
     void dropNext(const std::string& path, std::size_t after);
-    std::string host() const; // "http://127.0.0.1:<port>"
+    std::string host() const { return "http://127.0.0.1:" + std::to_string(mPort); }
     int requests(const std::string& path) const;
     // A header of the last request; empty when it had none.
     std::string lastHeader(const std::string& name) const;
@@ -53,7 +53,6 @@ private:
         std::string etag;
         std::size_t cut = std::string::npos;
     };
-    Answer answer(const std::string& path);
 
     std::unique_ptr<httplib::Server> mServer;
     std::thread mThread;
