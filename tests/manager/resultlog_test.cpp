@@ -27,11 +27,9 @@ TEST(ResultLogFile, AppendsAtAPathOutsideTheAnsiCodePage)
     EXPECT_EQ(resultlog::append(path, success), "");
     EXPECT_EQ(resultlog::append(path, failure), "");
 
-    std::string text;
-    {
-        std::ifstream in(fs::u8path(path), std::ios::binary);
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::ifstream in(fs::u8path(path), std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    in.close(); // an open file could not be removed on Windows
     const std::string eol = fs::path::preferred_separator == '\\' ? "\r\n" : "\n";
     EXPECT_EQ(text, "[D:1,T:10:00:00,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]" + eol + "[E:1,T:10:00:01,PS:99,ED:1000]" + eol);
 

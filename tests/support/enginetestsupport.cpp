@@ -289,23 +289,20 @@ std::mutex tailMutex;
 std::string tailLines;
 QtMessageHandler previousHandler = nullptr;
 
-void captureLog(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    {
-        const std::lock_guard<std::mutex> lock(tailMutex);
-        tailLines += message.toStdString() + "\n";
-    }
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
 } // namespace
 
 LogTail::LogTail()
 {
     const std::lock_guard<std::mutex> lock(tailMutex);
     tailLines.clear();
-    previousHandler = qInstallMessageHandler(captureLog);
+    previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& where, const QString& text) {
+        {
+            const std::lock_guard<std::mutex> lock(tailMutex);
+            tailLines += text.toStdString() + "\n";
+        }
+        if (previousHandler)
+            previousHandler(type, where, text);
+    });
 }
 
 LogTail::~LogTail()
@@ -380,7 +377,7 @@ bool Program::waitForLog(const std::string& text, int times, std::size_t after)
             ++found;
         return found >= times;
     };
-    return QTest::qWaitFor([&] { return !running() || logged(); }, 60000) && logged();
+    return QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning || logged(); }, 60000) && logged();
 }
 
 int Program::waitForExit()
@@ -391,10 +388,8 @@ int Program::waitForExit()
 
 void Program::end()
 {
-    if (running()) {
-        process.kill();
-        process.waitForFinished(10000);
-    }
+    process.kill();
+    process.waitForFinished(10000);
 }
 
 std::string stateTrace(const std::string& log)

@@ -178,7 +178,6 @@ public:
     bool waitForLog(const std::string& text, int times = 1, std::size_t after = 0);
     // The exit code, or -1 when it did not exit normally within a minute.
     int waitForExit();
-    bool running() const { return process.state() != QProcess::NotRunning; }
     // Kills the program as a crash would.
     void end();
 
