@@ -64,8 +64,7 @@ PackageServer::PackageServer()
             from = std::stoul(range.substr(6));
             response.status = 206;
             response.set_header("Content-Range", "bytes " + std::to_string(from) + "-"
-                                                     + std::to_string(found.bytes.size() - 1) + "/"
-                                                     + std::to_string(found.bytes.size()));
+                                + std::to_string(found.bytes.size() - 1) + "/" + std::to_string(found.bytes.size()));
         }
         auto body = std::make_shared<std::string>(found.bytes.substr(from));
         // Paced: a tenth at a time (2 bytes when slow), every step on its own.
@@ -318,10 +317,9 @@ std::string LogTail::text() const
 
 Sandbox::Sandbox(const std::string& program)
 {
-    testsupport::writeFile(install + "/package/Wrenhop", testsupport::readFile(program));
-    std::filesystem::permissions(install + "/package/Wrenhop", std::filesystem::perms(0755));
-    for (const std::string& folder : {path("temp/CaL"), path("appdata"), logFolder})
+    for (const std::string& folder : {install + "/package", path("temp/CaL"), path("appdata"), logFolder})
         std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(program, install + "/package/Wrenhop");
 }
 
 Sandbox::~Sandbox()
