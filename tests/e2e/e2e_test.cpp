@@ -25,7 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 const std::vector<std::string> kNormal{"Cartaline", "2.1.0", "0"};
 const char* const kRefusal = "[LOG_ERROR]main not executed by Cartaline\n";
 

@@ -41,8 +41,6 @@ TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
                                  "[E:2,T:#,LOV:2.1.0 beta_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"}));
 }
 
-const char* const kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
-
 QString sceneUrl(const char* scene)
 {
     return QStringLiteral("qrc:/qml/%1.qml").arg(QLatin1String(scene));

@@ -51,10 +51,8 @@ PackageServer::PackageServer()
         // this server decides itself, and may ignore it.
         const_cast<httplib::Request&>(request).ranges.clear();
         response.status = found.status;
-        if (found.status != 200) {
-            response.set_content(found.bytes, "text/html");
-            return;
-        }
+        if (found.status != 200)
+            return response.set_content(found.bytes, "text/html");
         std::size_t from = 0;
         const std::string range = request.get_header_value("Range");
         const std::string ifRange = request.get_header_value("If-Range");

@@ -142,6 +142,8 @@ Snapshot withEntries(Snapshot installation, const Entries& entries);
 // The lines of a result log (default: this process's) without their line
 // ends, each time as "#".
 std::vector<std::string> resultLines(const std::string& path = {});
+// The line of an update from 2.1.0 to 2.2.0.
+inline constexpr const char* kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 
 // <scratch>/install/package holds a copy of the program; TEMP (with the work
 // folder), APPDATA, the restarted stand-in's record and the program's error
