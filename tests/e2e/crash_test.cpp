@@ -76,8 +76,8 @@ TEST_P(Killed, NextStartRecoversAndTheUpdateCompletes)
     Installation sandbox;
     const QString exitAt = QString("WRENHOP_TEST_EXIT_AT_STEP=%1").arg(GetParam().second);
     ASSERT_EQ(sandbox.start("0", {exitAt})->waitForExit(), 99) << sandbox.logText();
-    const std::size_t logged = sandbox.logText().size();
-    ASSERT_TRUE(sandbox.start("1")->waitForLog("Wrenhop UI/UX tuning start", 1, logged)) << sandbox.logText();
+    // The killed run, in mode 0, logged no tuning start.
+    ASSERT_TRUE(sandbox.start("1")->waitForLog("Wrenhop UI/UX tuning start")) << sandbox.logText();
     sandbox.expectWhole(true);
 
     ASSERT_EQ(sandbox.start("0")->waitForExit(), 0);

@@ -161,9 +161,8 @@ struct OwnRun::Objects {
 };
 
 OwnRun::OwnRun()
-    : mContext(testContext({}, {},
-                           RunContext::forFolders(scratch.file("temp/"), scratch.file("appdata"),
-                                                  scratch.file("install/package"))))
+    : mContext(testContext(
+          {}, {}, RunContext::forFolders(scratch.file("temp/"), scratch.file("appdata"), install + "/package")))
 {
     // The run lock in TEMP, and the restarted stand-in's record.
     for (const std::string& folder : {mContext.appDataFolder, scratch.file("temp")})
@@ -343,7 +342,7 @@ std::string Sandbox::logText() const
 
 Program::Program(const Sandbox& sandbox, const std::vector<std::string>& args, const QStringList& env,
                  bool unprivileged)
-    : mSandbox(sandbox)
+    : sandbox(sandbox)
 {
     const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     // The unprivileged user may not write the QML cache in root's home.
@@ -364,12 +363,12 @@ Program::Program(const Sandbox& sandbox, const std::vector<std::string>& args, c
     EXPECT_TRUE(process.waitForStarted(10000));
 }
 
-bool Program::waitForLog(const std::string& text, int times, std::size_t after)
+bool Program::waitForLog(const std::string& text, int times)
 {
     const auto logged = [&] {
-        const std::string log = mSandbox.logText();
+        const std::string log = sandbox.logText();
         int found = 0;
-        for (auto at = log.find(text, after); at != std::string::npos; at = log.find(text, at + 1))
+        for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
             ++found;
         return found >= times;
     };

@@ -175,18 +175,16 @@ public:
             bool unprivileged = false);
     ~Program() { end(); }
 
-    // True once the log, from the offset on, holds the text that often; false
-    // when the program ended first or a minute passed.
-    bool waitForLog(const std::string& text, int times = 1, std::size_t after = 0);
+    // True once the log holds the text that often; false when the program
+    // ended first or a minute passed.
+    bool waitForLog(const std::string& text, int times = 1);
     // The exit code, or -1 when it did not exit normally within a minute.
     int waitForExit();
     // Kills the program as a crash would.
     void end();
 
     QProcess process;
-
-private:
-    const Sandbox& mSandbox;
+    const Sandbox& sandbox;
 };
 
 // The states that a log's state machine lines name, in order, but the
