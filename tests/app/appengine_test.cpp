@@ -118,9 +118,8 @@ TEST(EngineProfile, FollowsCartalinesSettings)
         SCOPED_TRACE(settings);
         testsupport::ScratchDir scratch;
         testsupport::writeFile(scratch.file("appdata/Cartaline/cal.ini"), settings);
-        const testsupport::RunResult run = testsupport::run(QCoreApplication::applicationFilePath().toStdString(),
-                                                            {"--engine-child", action},
-                                                            {"APPDATA=" + scratch.file("appdata")});
+        const auto run = testsupport::run(QCoreApplication::applicationFilePath().toStdString(),
+                                          {"--engine-child", action}, {"APPDATA=" + scratch.file("appdata")});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, std::string("ZevanSignatureRegular.ttf ") + report);
     }
@@ -172,8 +171,7 @@ TEST(Scenes, NoticeButtonsEndTheRun)
         ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window));
         const auto* button = window->findChild<QQuickItem*>(QLatin1String(target));
         ASSERT_TRUE(button);
-        QTimer::singleShot(0, window,
-                           [&] { QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(button)); });
+        QTimer::singleShot(0, window, [&] { QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(button)); });
         // Gone with the row, so that it cannot end a later row's loop.
         QObject watchdog;
         QTimer::singleShot(10000, &watchdog, [] { QCoreApplication::exit(1); });

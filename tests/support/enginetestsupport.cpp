@@ -23,6 +23,7 @@ namespace enginetest {
 using wrenhop::service::WrenhopService;
 
 using namespace std::chrono_literals;
+namespace fs = std::filesystem;
 
 PackageServer::PackageServer()
     : mServer(std::make_unique<httplib::Server>())
@@ -166,7 +167,7 @@ OwnRun::OwnRun()
 {
     // The run lock in TEMP, and the restarted stand-in's record.
     for (const std::string& folder : {mContext.appDataFolder, scratch.file("temp")})
-        std::filesystem::create_directories(folder);
+        fs::create_directories(folder);
     qputenv("TEMP", QFile::encodeName(QString::fromStdString(scratch.file("temp"))));
     qputenv("CARTALINE_STANDIN_RECORD", QFile::encodeName(QString::fromStdString(restartRecord())));
 }
@@ -242,7 +243,7 @@ Entries layOutOldRelease(const std::string& install, const std::string& standIn)
     const std::string program = testsupport::readFile(standIn);
     EXPECT_FALSE(program.empty());
     testsupport::writeFile(install + "/package/Cartaline.exe", program + "\n#2.1.0");
-    std::filesystem::permissions(install + "/package/Cartaline.exe", std::filesystem::perms(0755));
+    fs::permissions(install + "/package/Cartaline.exe", fs::perms(0755));
     testsupport::writeFile(install + "/package/data/maps.dat", "old maps");
     testsupport::writeFile(install + "/package/readme.txt", "kept as it is");
     return {{"package/Cartaline.exe", program + "\n#2.2.0"},
@@ -252,7 +253,6 @@ Entries layOutOldRelease(const std::string& install, const std::string& standIn)
 
 Snapshot snapshot(const std::string& root)
 {
-    namespace fs = std::filesystem;
     Snapshot result;
     for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
         const std::string relative = fs::relative(it->path(), root).generic_string();
@@ -315,16 +315,15 @@ std::string LogTail::text() const
 Sandbox::Sandbox(const std::string& program)
 {
     for (const std::string& folder : {install + "/package", path("temp/CaL"), path("appdata"), logFolder})
-        std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(program, install + "/package/Wrenhop");
+        fs::create_directories(folder);
+    fs::copy_file(program, install + "/package/Wrenhop");
 }
 
 Sandbox::~Sandbox()
 {
     std::error_code ignored;
     for (const std::string& folder : readOnly)
-        std::filesystem::permissions(path(folder), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        fs::permissions(path(folder), fs::perms::owner_all, fs::perm_options::add, ignored);
 }
 
 std::vector<std::string> Sandbox::resultLines() const
@@ -335,7 +334,7 @@ std::vector<std::string> Sandbox::resultLines() const
 std::string Sandbox::logText() const
 {
     std::string text;
-    for (const auto& entry : std::filesystem::directory_iterator(logFolder))
+    for (const auto& entry : fs::directory_iterator(logFolder))
         text += testsupport::readFile(entry.path().string());
     return text;
 }
