@@ -41,10 +41,7 @@ TEST(ResultLog, AppendsFramedLinesThatNoFieldCanForge)
                                  "[E:2,T:#,LOV:2.1.0 beta_ED:1_D:1_T:00:00:00__WH-SUCCESS_,LNV:,ED:404,FP:]"}));
 }
 
-QString sceneUrl(const char* scene)
-{
-    return QStringLiteral("qrc:/qml/%1.qml").arg(QLatin1String(scene));
-}
+QString sceneUrl(const char* scene) { return QStringLiteral("qrc:/qml/%1.qml").arg(QLatin1String(scene)); }
 
 struct RunCase {
     const char* name;

@@ -301,10 +301,7 @@ LogTail::LogTail()
     });
 }
 
-LogTail::~LogTail()
-{
-    qInstallMessageHandler(previousHandler);
-}
+LogTail::~LogTail() { qInstallMessageHandler(previousHandler); }
 
 std::string LogTail::text() const
 {
