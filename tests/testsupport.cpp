@@ -10,8 +10,6 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 namespace testsupport {
 
 constexpr const char* kReachableRoot = "WRENHOP_TEST_REACHABLE_ROOT";
@@ -78,11 +76,6 @@ void useReachableFoldersAsRoot()
         qputenv(name, QFile::encodeName(folder));
     }
     qputenv(kReachableRoot, QFile::encodeName(root.path()));
-}
-
-bool runningAsRoot()
-{
-    return ::geteuid() == 0;
 }
 
 } // namespace testsupport

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace testsupport {
 
 using testplatform::readFile;
@@ -39,7 +41,7 @@ std::vector<std::string> unprivileged(const std::string& program, const std::vec
 // This test program again as the unprivileged user, from a copy that the
 // user can reach when running as root.
 std::vector<std::string> unprivilegedSelf(const std::vector<std::string>& args);
-bool runningAsRoot();
+inline bool runningAsRoot() { return ::geteuid() == 0; }
 
 // As root the tests hand files to the unprivileged user, who may not enter
 // the build folder: a clone may lie in a folder that only its owner enters.

@@ -73,12 +73,6 @@ const std::tuple<const char*, const char*, const char*> kProfiles[] = {
 
 QStringList warnings;
 
-void collectMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        warnings << message;
-}
-
 // The brand and the language as the engine sets them from Cartaline's settings.
 void useProfile(int brand, const char* locale)
 {
@@ -124,9 +118,8 @@ TEST(EngineProfile, FollowsCartalinesSettings)
         SCOPED_TRACE(settings);
         testsupport::ScratchDir scratch;
         testsupport::writeFile(scratch.file("appdata/Cartaline/cal.ini"), settings);
-        const testsupport::RunResult run = testsupport::run(QCoreApplication::applicationFilePath().toStdString(),
-                                                            {"--engine-child", action},
-                                                            {"APPDATA=" + scratch.file("appdata")});
+        const auto run = testsupport::run(QCoreApplication::applicationFilePath().toStdString(),
+                                          {"--engine-child", action}, {"APPDATA=" + scratch.file("appdata")});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, std::string("ZevanSignatureRegular.ttf ") + report);
     }
@@ -178,8 +171,7 @@ TEST(Scenes, NoticeButtonsEndTheRun)
         ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window));
         const auto* button = window->findChild<QQuickItem*>(QLatin1String(target));
         ASSERT_TRUE(button);
-        QTimer::singleShot(0, window,
-                           [&] { QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(button)); });
+        QTimer::singleShot(0, window, [&] { QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(button)); });
         // Gone with the row, so that it cannot end a later row's loop.
         QObject watchdog;
         QTimer::singleShot(10000, &watchdog, [] { QCoreApplication::exit(1); });
@@ -194,7 +186,6 @@ TEST(Scenes, NoticeButtonsEndTheRun)
 // business.
 TEST(Scenes, TuningKeysReachTheController)
 {
-    ASSERT_TRUE(show("Noti_NoNetworkConnection"));
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> presses[] = {
         {Qt::Key_PageUp, {}, 1}, {Qt::Key_PageDown, {}, 0}, {Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier, -1}};
     SceneController::getInstance()->setTuningScene(0);
@@ -222,7 +213,10 @@ int main(int argc, char** argv)
     // listing and, under ThreadSanitizer, race inside Qt's own teardown.
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
-    qInstallMessageHandler(collectMessages);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            warnings << message;
+    });
     AppEngine::getInstance()->initialize(&app);
     const int result = RUN_ALL_TESTS();
     AppEngine::getInstance()->shutdown();

@@ -22,16 +22,13 @@ TEST(ResultLogFile, AppendsAtAPathOutsideTheAnsiCodePage)
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directories(folder));
     const std::string path = (folder / "error_log1.log").u8string();
-    const std::string success = resultlog::record("D:1", "10:00:00", "LOV:2.1.0,LNV:2.2.0");
     const std::string failure = resultlog::record("E:1", "10:00:01", "PS:99,ED:1000");
-    EXPECT_EQ(resultlog::append(path, success), "");
+    EXPECT_EQ(resultlog::append(path, resultlog::record("D:1", "10:00:00", "LOV:2.1.0,LNV:2.2.0")), "");
     EXPECT_EQ(resultlog::append(path, failure), "");
 
-    std::string text;
-    {
-        std::ifstream in(fs::u8path(path), std::ios::binary);
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::ifstream in(fs::u8path(path), std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    in.close(); // an open file could not be removed on Windows
     const std::string eol = fs::path::preferred_separator == '\\' ? "\r\n" : "\n";
     EXPECT_EQ(text, "[D:1,T:10:00:00,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]" + eol + "[E:1,T:10:00:01,PS:99,ED:1000]" + eol);
 

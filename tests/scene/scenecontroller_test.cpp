@@ -50,7 +50,6 @@ TEST(SceneController, OpenUrlRequestBuildsTheBrandsAddress)
 {
     // No browser in PATH: nothing is opened here.
     SceneController* const c = SceneController::getInstance();
-    const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
     const auto url = [c](int urlType, int brand, int region, int language) {
         c->setBrandType(brand);
@@ -61,7 +60,8 @@ TEST(SceneController, OpenUrlRequestBuildsTheBrandsAddress)
     // From index -1 on.
     const char* const regions[] = {"", "KR", "US", "CA", "EU", "RU", "TR", "AU", "NZ", "BR", "ME", "IN", ""};
     for (int region = -1; region <= 11; ++region)
-        EXPECT_EQ(url(1, 1, region, 0), std::string("http://www.zevan.example.com/") + regions[region + 1] + "/en/csCenter");
+        EXPECT_EQ(url(1, 1, region, 0),
+                  std::string("http://www.zevan.example.com/") + regions[region + 1] + "/en/csCenter");
     const char* const languages[] = {"nil", "en", "e1", "ko", "ar", "es",  "e2",  "pt",  "pt", "f1",  "fr",  "nil",
                                      "nil", "de", "it", "nil", "nil", "nil", "ru", "nil", "nil", "nil", "tr", "nil"};
     for (int language = -1; language <= 22; ++language)
@@ -70,5 +70,4 @@ TEST(SceneController, OpenUrlRequestBuildsTheBrandsAddress)
     // Another page type is the bare scheme; a brand outside the table has no page.
     EXPECT_EQ(url(2, 1, 4, 17), "http://");
     EXPECT_EQ(url(0, 3, 0, 0), "");
-    qputenv("PATH", path);
 }

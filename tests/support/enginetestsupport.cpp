@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
 #include "enginetestsupport.h"
 
-#include "log.h"
-#include "registration.h"
 #include "scenecontroller.h"
-#include "testsupport.h"
 #include "wrenhopmanager.h"
-#include "wrenhopservice.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -29,6 +23,7 @@ namespace enginetest {
 using wrenhop::service::WrenhopService;
 
 using namespace std::chrono_literals;
+namespace fs = std::filesystem;
 
 PackageServer::PackageServer()
     : mServer(std::make_unique<httplib::Server>())
@@ -43,17 +38,22 @@ PackageServer::PackageServer()
     });
     server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         std::smatch paced;
-        const std::string path = request.path;
-        const std::string mode = std::regex_match(path, paced, std::regex("/(stall|slow)(/.*)")) ? paced[1].str() : "";
-        const Answer found = answer(mode.empty() ? path : paced[2].str());
+        const bool isPaced = std::regex_match(request.path, paced, std::regex("/(stall|slow)(/.*)"));
+        const std::string mode = isPaced ? paced[1].str() : "";
+        Answer found;
+        {
+            // What was put for the path, cut when a drop was asked for.
+            const std::lock_guard<std::mutex> lock(mMutex);
+            Answer& put = mAnswers[isPaced ? paced[2].str() : request.path];
+            found = put;
+            put.cut = std::string::npos;
+        }
         // The library would cut the body by the Range header on its own;
         // this server decides itself, and may ignore it.
         const_cast<httplib::Request&>(request).ranges.clear();
         response.status = found.status;
-        if (found.status != 200) {
-            response.set_content(found.bytes, "text/html");
-            return;
-        }
+        if (found.status != 200)
+            return response.set_content(found.bytes, "text/html");
         std::size_t from = 0;
         const std::string range = request.get_header_value("Range");
         const std::string ifRange = request.get_header_value("If-Range");
@@ -63,8 +63,7 @@ PackageServer::PackageServer()
             from = std::stoul(range.substr(6));
             response.status = 206;
             response.set_header("Content-Range", "bytes " + std::to_string(from) + "-"
-                                                     + std::to_string(found.bytes.size() - 1) + "/"
-                                                     + std::to_string(found.bytes.size()));
+                                + std::to_string(found.bytes.size() - 1) + "/" + std::to_string(found.bytes.size()));
         }
         auto body = std::make_shared<std::string>(found.bytes.substr(from));
         // Paced: a tenth at a time (2 bytes when slow), every step on its own.
@@ -104,15 +103,6 @@ PackageServer::~PackageServer()
     mThread.join();
 }
 
-// What was put for the path, cut when a drop was asked for.
-PackageServer::Answer PackageServer::answer(const std::string& path)
-{
-    const std::lock_guard<std::mutex> lock(mMutex);
-    const Answer found = mAnswers[path];
-    mAnswers[path].cut = std::string::npos;
-    return found;
-}
-
 void PackageServer::put(const std::string& path, std::string bytes, int status)
 {
     std::string etag = '"' + hashHex(bytes).substr(0, 16) + '"';
@@ -124,11 +114,6 @@ void PackageServer::dropNext(const std::string& path, std::size_t after)
 {
     const std::lock_guard<std::mutex> lock(mMutex);
     mAnswers[path].cut = after;
-}
-
-std::string PackageServer::host() const
-{
-    return "http://127.0.0.1:" + std::to_string(mPort);
 }
 
 int PackageServer::requests(const std::string& path) const
@@ -169,11 +154,7 @@ RunContext testContext(const std::string& installPath, const std::string& workFo
 }
 
 struct OwnRun::Objects {
-    explicit Objects(const RunContext& context)
-        : service(context)
-    {
-    }
-
+    explicit Objects(const RunContext& context) : service(context) {}
     WrenhopService service;
     Registration<WrenhopService> serviceRegistration{service};
     WrenhopManager manager{service, SceneController::getInstance()};
@@ -181,13 +162,12 @@ struct OwnRun::Objects {
 };
 
 OwnRun::OwnRun()
-    : mContext(testContext({}, {},
-                           RunContext::forFolders(scratch.file("temp/"), scratch.file("appdata"),
-                                                  scratch.file("install/package"))))
+    : mContext(testContext(
+          {}, {}, RunContext::forFolders(scratch.file("temp/"), scratch.file("appdata"), install + "/package")))
 {
     // The run lock in TEMP, and the restarted stand-in's record.
     for (const std::string& folder : {mContext.appDataFolder, scratch.file("temp")})
-        std::filesystem::create_directories(folder);
+        fs::create_directories(folder);
     qputenv("TEMP", QFile::encodeName(QString::fromStdString(scratch.file("temp"))));
     qputenv("CARTALINE_STANDIN_RECORD", QFile::encodeName(QString::fromStdString(restartRecord())));
 }
@@ -232,25 +212,21 @@ std::string hashHex(const std::string& bytes, QCryptographicHash::Algorithm algo
     return QCryptographicHash::hash(QByteArray::fromStdString(bytes), algorithm).toHex().toStdString();
 }
 
-std::string manifestXml(const Manifest& m)
+void writeManifest(const Manifest& m, const std::string& folder)
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<update>\n"
-           "  <release><version>2.2.0</version><date>2026-11-30</date></release>\n"
-           "  <packages><package>\n"
-           "    <name>" + m.package + "</name><hash>" + m.hash + "</hash>\n"
-           "    <host>" + m.host + "</host><source>" + m.source + "</source>\n"
-           "    <platform>windows</platform><size>" + m.size + "</size>\n"
-           "  </package></packages>\n"
-           "  <install><file>\n"
-           "    <name>Cartaline</name><package>" + m.package + "</package><target></target>\n"
-           "    <exec>" + m.exec + "</exec><platform>" + m.filePlatform + "</platform>\n"
-           "    <permissions>" + m.permissions + "</permissions><is-main-binary>true</is-main-binary>\n"
-           "  </file></install>\n</update>\n";
-}
-
-void writeManifest(const Manifest& manifest, const std::string& folder)
-{
-    testsupport::writeFile(folder + "/packageInfo.xml", manifestXml(manifest));
+    testsupport::writeFile(folder + "/packageInfo.xml",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<update>\n"
+        "  <release><version>2.2.0</version><date>2026-11-30</date></release>\n"
+        "  <packages><package>\n"
+        "    <name>" + m.package + "</name><hash>" + m.hash + "</hash>\n"
+        "    <host>" + m.host + "</host><source>" + m.source + "</source>\n"
+        "    <platform>windows</platform><size>" + m.size + "</size>\n"
+        "  </package></packages>\n"
+        "  <install><file>\n"
+        "    <name>Cartaline</name><package>" + m.package + "</package><target></target>\n"
+        "    <exec>" + m.exec + "</exec><platform>" + m.filePlatform + "</platform>\n"
+        "    <permissions>" + m.permissions + "</permissions><is-main-binary>true</is-main-binary>\n"
+        "  </file></install>\n</update>\n");
 }
 
 Manifest served(PackageServer& server, const std::string& bytes, Manifest manifest)
@@ -267,7 +243,7 @@ Entries layOutOldRelease(const std::string& install, const std::string& standIn)
     const std::string program = testsupport::readFile(standIn);
     EXPECT_FALSE(program.empty());
     testsupport::writeFile(install + "/package/Cartaline.exe", program + "\n#2.1.0");
-    std::filesystem::permissions(install + "/package/Cartaline.exe", std::filesystem::perms(0755));
+    fs::permissions(install + "/package/Cartaline.exe", fs::perms(0755));
     testsupport::writeFile(install + "/package/data/maps.dat", "old maps");
     testsupport::writeFile(install + "/package/readme.txt", "kept as it is");
     return {{"package/Cartaline.exe", program + "\n#2.2.0"},
@@ -277,7 +253,6 @@ Entries layOutOldRelease(const std::string& install, const std::string& standIn)
 
 Snapshot snapshot(const std::string& root)
 {
-    namespace fs = std::filesystem;
     Snapshot result;
     for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
         const std::string relative = fs::relative(it->path(), root).generic_string();
@@ -310,29 +285,23 @@ std::mutex tailMutex;
 std::string tailLines;
 QtMessageHandler previousHandler = nullptr;
 
-void captureLog(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    {
-        const std::lock_guard<std::mutex> lock(tailMutex);
-        tailLines += message.toStdString() + "\n";
-    }
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
 } // namespace
 
 LogTail::LogTail()
 {
     const std::lock_guard<std::mutex> lock(tailMutex);
     tailLines.clear();
-    previousHandler = qInstallMessageHandler(captureLog);
+    previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& where, const QString& text) {
+        {
+            const std::lock_guard<std::mutex> lock(tailMutex);
+            tailLines += text.toStdString() + "\n";
+        }
+        if (previousHandler)
+            previousHandler(type, where, text);
+    });
 }
 
-LogTail::~LogTail()
-{
-    qInstallMessageHandler(previousHandler);
-}
+LogTail::~LogTail() { qInstallMessageHandler(previousHandler); }
 
 std::string LogTail::text() const
 {
@@ -342,26 +311,16 @@ std::string LogTail::text() const
 
 Sandbox::Sandbox(const std::string& program)
 {
-    testsupport::writeFile(install + "/package/Wrenhop", testsupport::readFile(program));
-    std::filesystem::permissions(install + "/package/Wrenhop", std::filesystem::perms(0755));
-    for (const std::string& folder : {path("temp/CaL"), path("appdata"), logFolder})
-        std::filesystem::create_directories(folder);
+    for (const std::string& folder : {install + "/package", path("temp/CaL"), path("appdata"), logFolder})
+        fs::create_directories(folder);
+    fs::copy_file(program, install + "/package/Wrenhop");
 }
 
 Sandbox::~Sandbox()
 {
     std::error_code ignored;
     for (const std::string& folder : readOnly)
-        std::filesystem::permissions(path(folder), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-}
-
-std::string Sandbox::logText() const
-{
-    std::string text;
-    for (const auto& entry : std::filesystem::directory_iterator(logFolder))
-        text += testsupport::readFile(entry.path().string());
-    return text;
+        fs::permissions(path(folder), fs::perms::owner_all, fs::perm_options::add, ignored);
 }
 
 std::vector<std::string> Sandbox::resultLines() const
@@ -369,43 +328,47 @@ std::vector<std::string> Sandbox::resultLines() const
     return enginetest::resultLines(path("appdata/Cartaline/error_log1.log"));
 }
 
+std::string Sandbox::logText() const
+{
+    std::string text;
+    for (const auto& entry : fs::directory_iterator(logFolder))
+        text += testsupport::readFile(entry.path().string());
+    return text;
+}
+
 Program::Program(const Sandbox& sandbox, const std::vector<std::string>& args, const QStringList& env,
                  bool unprivileged)
-    : mSandbox(sandbox)
+    : sandbox(sandbox)
 {
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     // The unprivileged user may not write the QML cache in root's home.
-    QStringList environment = QProcess::systemEnvironment() + env;
-    for (const auto& [name, value] : {std::pair{"TEMP", sandbox.path("temp")}, {"APPDATA", sandbox.path("appdata")},
-                                      {"CARTALINE_STANDIN_RECORD", sandbox.path("restart.record")},
-                                      {"QT_QPA_PLATFORM", "offscreen"}, {"QT_QUICK_BACKEND", "software"},
-                                      {"QML_DISABLE_DISK_CACHE", "1"}})
-        environment << QString::fromStdString(std::string(name) + "=" + value);
-    process.setEnvironment(environment);
-    process.setWorkingDirectory(QString::fromStdString(sandbox.install + "/package"));
+    process.setEnvironment(QProcess::systemEnvironment() + env
+                           + QStringList{"TEMP=" + q(sandbox.path("temp")), "APPDATA=" + q(sandbox.path("appdata")),
+                                         "CARTALINE_STANDIN_RECORD=" + q(sandbox.path("restart.record")),
+                                         "QT_QPA_PLATFORM=offscreen", "QT_QUICK_BACKEND=software",
+                                         "QML_DISABLE_DISK_CACHE=1"});
+    process.setWorkingDirectory(q(sandbox.install + "/package"));
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QString::fromStdString(sandbox.path("stderr.txt")), QIODevice::Append);
-    std::vector<std::string> command{sandbox.install + "/package/Wrenhop"};
-    command.insert(command.end(), args.begin(), args.end());
-    if (unprivileged)
-        command = testsupport::unprivileged(command.front(), args);
-    QStringList arguments;
-    for (auto it = command.begin() + 1; it != command.end(); ++it)
-        arguments << QString::fromStdString(*it);
-    process.start(QString::fromStdString(command.front()), arguments);
+    process.setStandardErrorFile(q(sandbox.path("stderr.txt")), QIODevice::Append);
+    QStringList command;
+    for (const std::string& arg : testsupport::unprivileged(sandbox.install + "/package/Wrenhop", args))
+        command << q(arg);
+    // The prefix that drops privileges, only when asked for.
+    command = command.mid(unprivileged ? 0 : command.size() - 1 - static_cast<int>(args.size()));
+    process.start(command.takeFirst(), command);
     EXPECT_TRUE(process.waitForStarted(10000));
 }
 
-bool Program::waitForLog(const std::string& text, int times, std::size_t after)
+bool Program::waitForLog(const std::string& text, int times)
 {
     const auto logged = [&] {
-        const std::string log = mSandbox.logText();
+        const std::string log = sandbox.logText();
         int found = 0;
-        for (auto at = log.find(text, after); at != std::string::npos; at = log.find(text, at + 1))
+        for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
             ++found;
         return found >= times;
     };
-    waitUntil([&] { return !running() || logged(); }, 60000);
-    return logged();
+    return QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning || logged(); }, 60000) && logged();
 }
 
 int Program::waitForExit()
@@ -416,44 +379,22 @@ int Program::waitForExit()
 
 void Program::end()
 {
-    if (running()) {
-        process.kill();
-        process.waitForFinished(10000);
-    }
+    process.kill();
+    process.waitForFinished(10000);
 }
 
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
-std::string logText()
-{
-    const QDir dir(logDirPath());
-    std::string text;
-    for (const QString& name : dir.entryList({QStringLiteral("Wrenhop *.log")}, QDir::Files, QDir::Name))
-        text += testsupport::readFile(dir.filePath(name).toStdString());
-    return text;
-}
-
-std::vector<std::string> stateTrace(const std::string& log)
+std::string stateTrace(const std::string& log)
 {
     // A log file's lines, and what the message handler sees, which has one
     // more blank after the function. How often the download reports its
     // progress (state 3) depends on the transfer's pace: left out.
     static const std::regex line(R"(WrenhopManager::onStateMachine +(run|exit) onStateMachine \(state:(-?\d+)\)$)");
-    std::vector<std::string> trace;
+    std::string trace;
     std::istringstream in(log);
     std::smatch match;
     for (std::string text; std::getline(in, text);) {
         if (std::regex_search(text, match, line) && match[2] != "3")
-            trace.push_back(match[1].str() + " " + match[2].str());
+            trace += (trace.empty() ? "" : " ") + match[2].str() + (match[1] == "exit" ? "." : "");
     }
     return trace;
 }

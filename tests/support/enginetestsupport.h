@@ -11,7 +11,6 @@
 #include <QProcess>
 
 #include <atomic>
-#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -42,7 +41,7 @@ public:
     void put(const std::string& path, std::string bytes, int status = 200);
     // The next answer for the path hangs up after that many body bytes.
     void dropNext(const std::string& path, std::size_t after);
-    std::string host() const; // "http://127.0.0.1:<port>"
+    std::string host() const { return "http://127.0.0.1:" + std::to_string(mPort); }
     int requests(const std::string& path) const;
     // A header of the last request; empty when it had none.
     std::string lastHeader(const std::string& name) const;
@@ -54,7 +53,6 @@ private:
         std::string etag;
         std::size_t cut = std::string::npos;
     };
-    Answer answer(const std::string& path);
 
     std::unique_ptr<httplib::Server> mServer;
     std::thread mThread;
@@ -123,7 +121,6 @@ struct Manifest {
     std::string exec = "Cartaline.exe";
     std::string permissions = "0755";
 };
-std::string manifestXml(const Manifest& manifest);
 // As packageInfo.xml in the work folder.
 void writeManifest(const Manifest& manifest, const std::string& folder = wrenhop::service::DOWNLOAD_DIR_PATH());
 // The manifest for these bytes served at its source.
@@ -141,6 +138,12 @@ Snapshot snapshot(const std::string& root);
 // The snapshot with the entries written over it in the unpacker's modes,
 // Cartaline's executable 0755.
 Snapshot withEntries(Snapshot installation, const Entries& entries);
+
+// The lines of a result log (default: this process's) without their line
+// ends, each time as "#".
+std::vector<std::string> resultLines(const std::string& path = {});
+// The line of an update from 2.1.0 to 2.2.0.
+inline constexpr const char* kSuccessLine = "[D:1,T:#,LOV:2.1.0,LNV:2.2.0][WH-SUCCESS]";
 
 // <scratch>/install/package holds a copy of the program; TEMP (with the work
 // folder), APPDATA, the restarted stand-in's record and the program's error
@@ -172,28 +175,22 @@ public:
             bool unprivileged = false);
     ~Program() { end(); }
 
-    // True once the log, from the offset on, holds the text that often; false
-    // when the program ended first or a minute passed.
-    bool waitForLog(const std::string& text, int times = 1, std::size_t after = 0);
+    // True once the log holds the text that often; false when the program
+    // ended first or a minute passed.
+    bool waitForLog(const std::string& text, int times = 1);
     // The exit code, or -1 when it did not exit normally within a minute.
     int waitForExit();
-    bool running() const { return process.state() != QProcess::NotRunning; }
     // Kills the program as a crash would.
     void end();
 
     QProcess process;
-
-private:
-    const Sandbox& mSandbox;
+    const Sandbox& sandbox;
 };
 
-// Spins the event loop until the condition holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
-
-// The program's log files, and "run N" / "exit N" for each state machine
-// line of a log but the download's progress (3), in order.
-std::string logText();
-std::vector<std::string> stateTrace(const std::string& log = logText());
+// The states that a log's state machine lines name, in order, but the
+// download's progress (3): "N" where state N runs, "N." where the machine
+// stops after it; e.g. "2 11 11.".
+std::string stateTrace(const std::string& log);
 
 // The lines this process logs while the object lives (other processes may
 // write the same log files meanwhile).
@@ -204,9 +201,5 @@ public:
     ~LogTail();
     std::string text() const;
 };
-
-// The lines of a result log (default: this process's) without their line
-// ends, each time as "#".
-std::vector<std::string> resultLines(const std::string& path = {});
 
 } // namespace enginetest
