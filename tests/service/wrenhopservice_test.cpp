@@ -60,9 +60,9 @@ TEST(Service, RestartAnswersWhetherCartalineStarted)
             testsupport::writeFile(install.file("package/Cartaline.exe"), "#!/bin/sh\n");
             std::filesystem::permissions(install.file("package/Cartaline.exe"), std::filesystem::perms::owner_all);
         }
-        std::string xml = enginetest::manifestXml({});
-        xml.replace(xml.find("<is-main-binary>true"), 20, std::string("<is-main-binary>") + mainBinary);
-        testsupport::writeFile(work.file("packageInfo.xml"), xml);
+        testsupport::writeFile(work.file("packageInfo.xml"),
+                               std::string("<m><install><file><platform>windows</platform><exec>Cartaline.exe</exec>"
+                                           "<is-main-binary>") + mainBinary + "</is-main-binary></file></install></m>");
         WrenhopService service{enginetest::testContext(install.path(), work.path())};
         service.initialize();
         ASSERT_TRUE(service.findScriptFileFromXml());
