@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-Wrenhop
-// The result log; then whole update
-// runs from state 2 against a real server on 127.0.0.1, with real archives, a
-// real installation folder and the stand-in Cartaline: per outcome, what the
-// manager adds to the service's report (the states, the scenes, the result
-// line, the retry). The service's tests go through every way a transfer or
-// an installation fails.
+// The result log; then whole update runs from state 2 against a real server
+// on 127.0.0.1, with real archives, a real installation folder and the
+// stand-in Cartaline: per outcome, what the manager adds to the service's
+// report (the states, the scenes, the result line, the retry). The service's
+// tests go through every way a transfer or an installation fails.
 #include "enginetestsupport.h"
 #include "scenecontroller.h"
 #include "wrenhopmanager.h"
